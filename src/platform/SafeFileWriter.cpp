@@ -1,0 +1,65 @@
+#include "SafeFileWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// Root may write anything, so the owner's write bit is what marks a file or
+// folder read-only for Lexivo, as the read-only attribute does on Windows.
+bool hasWriteAccess(const QFileInfo &info)
+{
+    return info.isWritable() && info.permissions().testFlag(QFileDevice::WriteOwner);
+}
+
+QString describeFailure(const QString &path, const QString &reason)
+{
+    return QStringLiteral("\"%1\" could not be written: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
+
+bool isFileWritable(const QString &path)
+{
+    const QFileInfo target(path);
+    if (target.exists())
+        return !target.isDir() && hasWriteAccess(target);
+    const QFileInfo folder(target.absolutePath());
+    return folder.isDir() && hasWriteAccess(folder);
+}
+
+bool writeFileSafely(const QString &path, const QByteArray &contents, QString *errorText)
+{
+    auto fail = [&](const QString &reason) {
+        if (errorText)
+            *errorText = describeFailure(path, reason);
+        return false;
+    };
+
+    const QFileInfo target(path);
+    if (path.isEmpty())
+        return fail(QStringLiteral("no file name was given."));
+    if (target.isDir())
+        return fail(QStringLiteral("a folder of that name is in the way."));
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isDir())
+        return fail(QStringLiteral("its folder does not exist."));
+    if (target.exists() && !hasWriteAccess(target))
+        return fail(QStringLiteral("the file is read-only."));
+    if (!hasWriteAccess(folder))
+        return fail(QStringLiteral("its folder is read-only."));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    if (file.write(contents) != contents.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(reason);
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}

@@ -1,0 +1,18 @@
+#include "TextCodec.h"
+
+#include <QStringDecoder>
+
+std::optional<QString> decodeUtf8Strict(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
+                                               | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+QString decodeUtf8OrEmpty(QByteArrayView bytes)
+{
+    return decodeUtf8Strict(bytes).value_or(QString());
+}

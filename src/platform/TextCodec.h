@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+// Conversions between the program's wide strings and UTF-8 bytes.
+// The strict decoder stands in for a conversion that fails on bytes that are
+// not UTF-8: callers turn a failure into an empty string where that is the
+// documented result.
+std::optional<QString> decodeUtf8Strict(QByteArrayView bytes);
+
+// Strict decoding with an empty string on failure.
+QString decodeUtf8OrEmpty(QByteArrayView bytes);
