@@ -1,0 +1,24 @@
+#include "LanguageIndex.h"
+
+#include "platform/ProfileFile.h"
+
+namespace LanguageIndex {
+
+QString entryKey(const QString &entry)
+{
+    const qsizetype equals = entry.lastIndexOf(u'=');
+    return equals < 0 ? QString() : entry.left(equals).trimmed();
+}
+
+QStringList readKeys(const QString &indexPath, const QString &section)
+{
+    QStringList keys;
+    for (const QString &entry : Profile::readSection(indexPath, section)) {
+        const QString key = entryKey(entry);
+        if (!key.isEmpty())
+            keys.append(key);
+    }
+    return keys;
+}
+
+} // namespace LanguageIndex
