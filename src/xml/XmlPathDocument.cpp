@@ -1,0 +1,127 @@
+#include "XmlPathDocument.h"
+
+#include "XmlLayoutPrinter.h"
+#include "platform/SafeFileWriter.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+using namespace tinyxml2;
+
+namespace {
+
+const char kDeclaration[] = "xml version=\"1.0\" encoding=\"UTF-8\"";
+
+// Cuts a path at "/": runs of slashes count as one, a trailing slash adds
+// nothing, a leading one gives an empty first segment. Never returns an
+// empty list.
+std::vector<std::string> splitPath(const std::string &path)
+{
+    std::vector<std::string> segments;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t slash = path.find('/', start);
+        if (slash == std::string::npos) {
+            segments.push_back(path.substr(start));
+            return segments;
+        }
+        segments.push_back(path.substr(start, slash - start));
+        start = path.find_first_not_of('/', slash);
+        if (start == std::string::npos)
+            return segments;
+    }
+}
+
+} // namespace
+
+XmlPathDocument::XmlPathDocument()
+{
+    InsertFirstChild(NewDeclaration(kDeclaration));
+}
+
+bool XmlPathDocument::Load(const std::string &path)
+{
+    m_loadedPath = path;
+    // tinyxml2 keeps the flag from an earlier load when the file is missing or
+    // empty; it has to describe this file, also when a document is reused.
+    SetBOM(false);
+    if (LoadFile(path.c_str()) != XML_SUCCESS) {
+        // tinyxml2 keeps the nodes completed before a parse error, such as the
+        // declaration; a half document must not be saved back.
+        DeleteChildren();
+        return false;
+    }
+    const XMLNode *first = FirstChild();
+    if (!first || !first->ToDeclaration())
+        InsertFirstChild(NewDeclaration(kDeclaration));
+    return true;
+}
+
+bool XmlPathDocument::Save(const std::string &path)
+{
+    const std::string &target = path.empty() ? m_loadedPath : path;
+    return writeFileSafely(QString::fromUtf8(target), QByteArray::fromStdString(Serialize()));
+}
+
+std::string XmlPathDocument::Serialize() const
+{
+    XmlLayoutPrinter printer;
+    Accept(&printer);
+    std::string bytes = printer.takeOutput();
+#ifdef Q_OS_WIN
+    // The files are text files, which have CR LF line ends on Windows.
+    bytes = QByteArray::fromStdString(bytes).replace("\n", "\r\n").toStdString();
+#endif
+    return bytes;
+}
+
+XMLElement *XmlPathDocument::FindElement(const std::string &path)
+{
+    XMLElement *root = FirstChildElement();
+    if (!root || path == root->Name())
+        return root;
+    XMLElement *current = root;
+    for (const std::string &segment : splitPath(path)) {
+        if (!current)
+            break;
+        // A segment naming the current element keeps it, so the root's name may
+        // lead the path or be left out.
+        if (segment != current->Name())
+            current = current->FirstChildElement(segment.c_str());
+    }
+    return current;
+}
+
+XMLElement *XmlPathDocument::CreatePath(const std::string &path, const std::string &text,
+                                        XMLNode *parent)
+{
+    const std::vector<std::string> segments = splitPath(path);
+    XMLElement *outermost = NewElement(segments.front().c_str());
+    XMLElement *innermost = outermost;
+    for (auto segment = segments.begin() + 1; segment != segments.end(); ++segment)
+        innermost = innermost->InsertEndChild(NewElement(segment->c_str()))->ToElement();
+    innermost->InsertFirstChild(NewText(text.c_str()));
+    if (parent)
+        parent->InsertEndChild(outermost);
+    return innermost;
+}
+
+XMLElement *XmlPathDocument::CreatePathUnderRoot(const std::string &path, const std::string &text)
+{
+    XMLNode *root = FirstChildElement();
+    return CreatePath(path, text, root ? root : this);
+}
+
+std::string XmlPathDocument::ElementText(const XMLElement *element)
+{
+    const XMLNode *first = element ? element->FirstChild() : nullptr;
+    return first && first->ToText() ? first->Value() : std::string();
+}
+
+std::string XmlPathDocument::AttributeText(const XMLElement *element, const char *name)
+{
+    const char *value = element && name ? element->Attribute(name) : nullptr;
+    return value ? value : std::string();
+}
