@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <optional>
+#include <string>
+
 const QByteArray ClientConfig::NoticeForNewTool = QByteArrayLiteral(
     "Notice: Symbols like %1 %2 %3 %d  (  )  \\  \"  [  ]   \"%1\"  \"123456\""
     "  ( %1 )   ( %1 %2 )   '%1'   %1 / %2 must be kept");
@@ -31,7 +34,7 @@ ClientConfig ClientConfig::load(const QString &executableFolder)
     ClientConfig config;
     if (!executableFolder.isEmpty()) {
         XmlPathDocument document;
-        document.Load((executableFolder + u"/ConfigParameter.xml").toStdString());
+        document.Load(QString(executableFolder + u"/ConfigParameter.xml").toStdString());
         if (elementText(document, "clientConfig/content/needWebLanguage") == "false")
             config.needWebLanguage = false;
         if (elementText(document, "clientConfig/content/toolType") == "new")

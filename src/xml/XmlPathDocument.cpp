@@ -47,7 +47,8 @@ bool XmlPathDocument::Load(const std::string &path)
     // tinyxml2 keeps the flag from an earlier load when the file is missing or
     // empty; it has to describe this file, also when a document is reused.
     SetBOM(false);
-    if (LoadFile(path.c_str()) != XML_SUCCESS) {
+    // A byte-order mark and white space alone is an empty document too.
+    if (LoadFile(path.c_str()) != XML_SUCCESS || NoChildren()) {
         // tinyxml2 keeps the nodes completed before a parse error, such as the
         // declaration; a half document must not be saved back.
         DeleteChildren();

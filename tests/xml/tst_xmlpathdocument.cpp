@@ -227,6 +227,7 @@ private slots:
         QTest::newRow("missing") << QByteArray() << false;
         QTest::newRow("empty") << QByteArray("") << false;
         QTest::newRow("white space") << QByteArray(" \r\n\t") << false;
+        QTest::newRow("byte-order mark and white space") << QByteArray("\xEF\xBB\xBF \n") << false;
         QTest::newRow("truncated") << QByteArray("<?xml version=\"1.0\"?><a><b>x</b>") << false;
         QTest::newRow("not XML") << QByteArray("hello world") << false;
         QTest::newRow("binary") << QByteArray("\0\x01\x02", 3) << false;

@@ -1,0 +1,40 @@
+#include "CLexivoApp.h"
+
+#include "CLexivoDlg.h"
+#include "controls/CWaitingDlg.h"
+
+#include <QFont>
+#include <QFontDatabase>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The dialogs ask for the client's Windows faces by name; the installed CJK
+// face stands in, so Chinese text never shows as boxes.
+void substituteDialogFonts()
+{
+    const QStringList cjkFaces{u"WenQuanYi Micro Hei"_s, u"Droid Sans Fallback"_s,
+                               u"Noto Sans CJK SC"_s};
+    QFont::insertSubstitutions(u"微软雅黑"_s, cjkFaces);
+    QFont::insertSubstitutions(u"Microsoft Sans Serif"_s,
+                               QStringList{u"DejaVu Sans"_s} + cjkFaces);
+    QFont::insertSubstitutions(u"Arial"_s, QStringList{u"Liberation Sans"_s, u"DejaVu Sans"_s});
+}
+
+} // namespace
+
+CLexivoApp::CLexivoApp(const ClientConfig &config)
+    : m_config(config)
+{}
+
+int CLexivoApp::InitInstance()
+{
+    substituteDialogFonts();
+    CWaitingDlg::registerMessages();
+
+    CLexivoDlg dialog(m_config);
+    if (dialog.OnInitDialog())
+        dialog.exec();
+    return 0;
+}

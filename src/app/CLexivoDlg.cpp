@@ -1,0 +1,259 @@
+#include "CLexivoDlg.h"
+
+#include "CAboutDlg.h"
+#include "config/ClientConfig.h"
+#include "controls/CWaitingDlg.h"
+#include "controls/DialogKeyFilter.h"
+#include "controls/DialogTemplate.h"
+#include "controls/MessageBoxes.h"
+#include "platform/TextCodec.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+using namespace Qt::StringLiterals;
+
+const QString CLexivoDlg::MainFileMissingMessage =
+    u"The main file is missing, the software can not be running!"_s;
+
+namespace {
+
+const QString LoadingText = u"Loading data, please wait ..."_s;
+
+enum ControlId {
+    LanguageLabelId = 1031,
+    LanguagesId = 1001,
+    AddLanguageId = 1047,
+    AdjustOrderId = 1048,
+    EntriesId = 1003,
+    ModifyId = 1004,
+};
+
+} // namespace
+
+CLexivoDlg::CLexivoDlg(const ClientConfig &config, QWidget *parent)
+    : QDialog(parent, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+    , m_config(config)
+    , m_webLanguageStore(config.catalogue)
+    , m_languageStore(config.catalogue)
+{
+    setWindowTitle(u"Lexivo"_s);
+    setWindowIcon(QIcon(u":/res/icon-128.png"_s));
+    buildControls();
+
+    // Enter and Escape neither close the window nor press a button.
+    DialogKeyFilter::install(this, [](QKeyEvent *event, QWidget *) {
+        const int key = event->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+    });
+
+    auto *about = new QAction(u"&About Lexivo..."_s, this);
+    about->setShortcut(QKeySequence::HelpContents);
+    connect(about, &QAction::triggered, this, &CLexivoDlg::showAbout);
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+CLexivoDlg::~CLexivoDlg() = default;
+
+void CLexivoDlg::buildControls()
+{
+    using Kind = ControlSpec::Kind;
+    QFont font(u"微软雅黑"_s);
+    font.setPointSize(10);
+    buildDialog(this, font, {350, 249},
+                {{LanguageLabelId, Kind::Label, u"Language"_s, {10, 12, 35, 8}},
+                 {LanguagesId, Kind::ComboBox, {}, {47, 11, 141, 16}},
+                 {AddLanguageId, Kind::Button, u"Add New Langugae"_s, {240, 5, 101, 12}},
+                 {AdjustOrderId, Kind::Button, u"Adjust Item Order Of The Translation File"_s,
+                  {240, 21, 101, 21}, ControlSpec::WordWrap | ControlSpec::Disabled},
+                 {ModifyId, Kind::Button, u"Modify"_s, {271, 230, 70, 14}, ControlSpec::Disabled}});
+    m_languageLabel = control<QLabel>(this, LanguageLabelId);
+    m_languages = control<QComboBox>(this, LanguagesId);
+    m_addLanguage = control<QPushButton>(this, AddLanguageId);
+    m_adjustOrder = control<QPushButton>(this, AdjustOrderId);
+    m_modify = control<QPushButton>(this, ModifyId);
+
+    m_entries = new QTableView(this);
+    placeControl(m_entries, EntriesId, {10, 46, 331, 180}, DialogUnits(font));
+    m_entries->setModel(&m_entryList);
+    m_entries->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_entries->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_entries->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_entries->setShowGrid(true);
+    m_entries->setWordWrap(false);
+    m_entries->verticalHeader()->hide();
+    m_entries->verticalHeader()->setDefaultSectionSize(m_entries->fontMetrics().height() + 4);
+    m_entries->horizontalHeader()->setHighlightSections(false);
+
+    connect(m_languages, &QComboBox::currentIndexChanged, this, &CLexivoDlg::selectLanguage);
+    connect(m_modify, &QPushButton::clicked, this, [this] { openEditor(-1); });
+    connect(m_entries, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+            openEditor(int(m_entryList.entries().at(index.row()).ordinal));
+    });
+    connect(m_adjustOrder, &QPushButton::clicked, this, &CLexivoDlg::adjustItemOrder);
+}
+
+bool CLexivoDlg::OnInitDialog()
+{
+    WaitingPanel waiting(this, LoadingText);
+
+    m_needWebLanguage = m_config.needWebLanguage;
+    m_newTool = m_config.newTool;
+    m_languageStore.setUtf8Mode(m_newTool);
+    if (m_newTool)
+        setWindowTitle(decodeUtf8OrEmpty(m_config.title));
+
+    m_startDirectory = QDir::currentPath();
+    const QDir start(m_startDirectory);
+    const QString languageFolder = start.filePath(u"language"_s);
+    const QString webFolder = start.filePath(u"Web/LanguageInfo"_s);
+    const bool webOpened = m_webLanguageStore.Open(webFolder, languageFolder);
+    if ((!webOpened && m_needWebLanguage) || !m_languageStore.Open(languageFolder)) {
+        waiting.suspend();
+        MessageBoxes::inform(this, MainFileMissingMessage);
+        return false;
+    }
+
+    ReconcileInput input;
+    input.languageFolder = languageFolder;
+    input.webFolder = webFolder;
+    input.needWebLanguage = m_needWebLanguage;
+    input.catalogue = &m_config.catalogue;
+    input.createLanguageFile = [this](const QString &name) {
+        return m_languageStore.CreateLanguageFile(name);
+    };
+    input.createWebLanguage = [this](const QString &key) {
+        return m_webLanguageStore.CreateWebLanguage(key);
+    };
+    const ReconcileResult reconciled = ReconcileIndex(input);
+    if (!reconciled.indexUsable) {
+        waiting.suspend();
+        MessageBoxes::inform(this, indexUnusableMessage());
+        waiting.resume();
+    }
+    m_presentLanguages = reconciled.presentLanguages;
+
+    layoutControls();
+    fillLanguageList();
+    return true;
+}
+
+void CLexivoDlg::fillLanguageList()
+{
+    const QSignalBlocker blocker(m_languages);
+    for (int row = 0; row < m_config.catalogue.count(); ++row) {
+        if (m_presentLanguages.count(row))
+            m_languages->addItem(m_config.catalogue.NameAt(row), row);
+    }
+    m_languages->setCurrentIndex(-1);
+}
+
+int CLexivoDlg::selectedLanguage() const
+{
+    return m_languages->currentIndex() < 0 ? -1 : m_languages->currentData().toInt();
+}
+
+void CLexivoDlg::selectLanguage()
+{
+    WaitingPanel waiting(this, LoadingText);
+    m_entries->hide();
+    LoadSelectedLanguage();
+    m_entries->show();
+    m_entries->setFocus();
+    m_modify->setEnabled(true);
+}
+
+AttributeMap CLexivoDlg::attributeMap() const
+{
+    AttributeMap attributes = m_languageStore.ReferenceKeyTable();
+    if (m_needWebLanguage)
+        m_webLanguageStore.AddWebKeys(attributes);
+    return attributes;
+}
+
+void CLexivoDlg::LoadSelectedLanguage()
+{
+    m_extraAttributes.clear();
+    m_entryList.clear();
+    const int language = selectedLanguage();
+    const LanguageCatalogue &catalogue = m_config.catalogue;
+    m_adjustOrder->setEnabled(catalogue.CodeAt(language) != u"0x0409");
+
+    ValueMap values;
+    m_languageStore.LoadLanguage(catalogue.NameAt(language), values, m_extraAttributes);
+    if (m_needWebLanguage)
+        m_webLanguageStore.LoadWebValues(catalogue.KeyAt(language), values);
+    m_entryList.setEntries(attributeMap(), values);
+}
+
+void CLexivoDlg::UpdateListValues(const ValueMap &values)
+{
+    m_entryList.updateValues(values);
+}
+
+void CLexivoDlg::adjustItemOrder()
+{
+    const QString name = m_config.catalogue.NameAt(selectedLanguage());
+    const QString adjusted = name + u"_adjust"_s;
+    QString errorText;
+    bool written = false;
+    {
+        WaitingPanel waiting(this, u"Save file, please wait ..."_s);
+        ValueMap values;
+        written = m_languageStore.ResetLanguageFile(adjusted, &errorText);
+        m_languageStore.LoadLanguage(name, values, m_extraAttributes);
+        written = m_languageStore.WriteValues(values, adjusted, &errorText) && written;
+    }
+    if (!written) {
+        MessageBoxes::inform(this, errorText);
+        return;
+    }
+    MessageBoxes::inform(this, u"%1.ini has been saved as %2.ini according to the item order of "
+                               "the english language."_s.arg(name, adjusted));
+}
+
+void CLexivoDlg::openEditor(int preselectedOrdinal)
+{
+    Q_UNUSED(preselectedOrdinal)
+}
+
+void CLexivoDlg::showAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CLexivoDlg::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    layoutControls();
+}
+
+// The entry list takes the room the window gains; Modify stays under its
+// right edge.
+void CLexivoDlg::layoutControls()
+{
+    if (!m_entries)
+        return;
+    const QRect label = m_languageLabel->geometry();
+    const QRect client = rect();
+    m_entries->setGeometry(label.left(), label.bottom() + 1 + 60,
+                           client.width() - 2 * label.left(),
+                           client.height() - (label.bottom() + 1) - 130);
+    QRect modify = m_modify->geometry();
+    modify.moveTop(client.height() - 60);
+    modify.moveRight(client.width() - label.left() - 1);
+    m_modify->setGeometry(modify);
+
+    const int width = m_entries->viewport()->width();
+    m_entries->setColumnWidth(EntryListModel::AttributeColumn, width / 3);
+    m_entries->setColumnWidth(EntryListModel::ValueColumn, width * 2 / 3);
+}
