@@ -36,4 +36,25 @@ void makeWritable(const QString &path)
                                     | QFileDevice::WriteUser);
 }
 
+void copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    const QDir source(from);
+    const QFileInfoList entries =
+        source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo &entry : entries) {
+        const QString target = QDir(to).filePath(entry.fileName());
+        if (entry.isDir())
+            copyTree(entry.filePath(), target);
+        else
+            QVERIFY2(QFile::copy(entry.filePath(), target), qPrintable(target));
+        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    }
+}
+
+QString demoInstallation()
+{
+    return QStringLiteral(LEXIVO_DEMO_DIR "/installation");
+}
+
 } // namespace TestFiles

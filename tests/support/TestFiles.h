@@ -16,4 +16,10 @@ void write(const QString &path, const QByteArray &bytes);
 void makeReadOnly(const QString &path);
 void makeWritable(const QString &path);
 
+// Copies a folder tree; fails the running test on error.
+void copyTree(const QString &from, const QString &to);
+
+// The bundled demo installation (language/ and Web/), read-only for tests.
+QString demoInstallation();
+
 } // namespace TestFiles

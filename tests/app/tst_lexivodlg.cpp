@@ -1,0 +1,287 @@
+#include "app/CLexivoDlg.h"
+#include "config/ClientConfig.h"
+#include "controls/DialogTemplate.h"
+#include "controls/MessageBoxes.h"
+
+#include "TestFiles.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class tst_LexivoDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void mainFileMissing_data();
+    void mainFileMissing();
+    void startsOnTheDemo();
+    void selectingALanguageListsItsEntries();
+    void buttonsFollowTheSelection();
+    void enterAndEscapeAreSwallowed();
+    void titleFromConfiguration_data();
+    void titleFromConfiguration();
+    void adjustItemOrder();
+    void unusableIndexIsReported();
+    void updateListValues();
+
+private:
+    std::unique_ptr<CLexivoDlg> startDialog(bool expectSuccess = true);
+    QString path(const QString &relative) const { return m_dir->filePath(relative); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    ClientConfig m_config;
+    QString m_previousDirectory;
+    QList<MessageBoxes::Shown> m_messages;
+};
+
+void tst_LexivoDlg::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    TestFiles::copyTree(TestFiles::demoInstallation(), m_dir->path());
+    m_previousDirectory = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    m_config = ClientConfig();
+    m_config.newTool = true;
+    m_config.catalogue = LanguageCatalogue::builtIn();
+    m_messages.clear();
+    MessageBoxes::setAnswerer([this](const MessageBoxes::Shown &shown) {
+        m_messages.append(shown);
+        return true;
+    });
+}
+
+void tst_LexivoDlg::cleanup()
+{
+    MessageBoxes::setAnswerer({});
+    QDir::setCurrent(m_previousDirectory);
+    m_dir.reset();
+}
+
+std::unique_ptr<CLexivoDlg> tst_LexivoDlg::startDialog(bool expectSuccess)
+{
+    auto dialog = std::make_unique<CLexivoDlg>(m_config);
+    const bool started = dialog->OnInitDialog();
+    if (started != expectSuccess)
+        return nullptr;
+    if (started)
+        dialog->show();
+    return dialog;
+}
+
+void tst_LexivoDlg::mainFileMissing_data()
+{
+    QTest::addColumn<QString>("remove");
+    QTest::addColumn<bool>("needWebLanguage");
+    QTest::addColumn<bool>("starts");
+
+    QTest::newRow("no language folder") << u"language"_s << true << false;
+    QTest::newRow("no reference file") << u"language/English (United States).ini"_s << true
+                                       << false;
+    QTest::newRow("no en-us with web languages") << u"Web/LanguageInfo/en-us"_s << true << false;
+    QTest::newRow("no en-us without web languages") << u"Web/LanguageInfo/en-us"_s << false
+                                                    << true;
+    QTest::newRow("no Web folder without web languages") << u"Web"_s << false << true;
+}
+
+void tst_LexivoDlg::mainFileMissing()
+{
+    QFETCH(QString, remove);
+    QFETCH(bool, needWebLanguage);
+    QFETCH(bool, starts);
+
+    QFileInfo(path(remove)).isDir() ? QDir(path(remove)).removeRecursively()
+                                    : QFile::remove(path(remove));
+    m_config.needWebLanguage = needWebLanguage;
+    const auto dialog = startDialog(starts);
+    QVERIFY(dialog);
+    if (starts) {
+        QVERIFY(m_messages.isEmpty());
+        return;
+    }
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.first().text, CLexivoDlg::MainFileMissingMessage);
+    QCOMPARE(m_messages.first().caption, u"Lexivo"_s);
+    QVERIFY(!QFileInfo::exists(path(u"language/French (France).ini"_s)));
+}
+
+// The demo lists French in the index only: it gains its file and web folder,
+// and every language appears in catalogue order.
+void tst_LexivoDlg::startsOnTheDemo()
+{
+    const auto dialog = startDialog();
+    QVERIFY(dialog);
+    QVERIFY(QFileInfo::exists(path(u"language/French (France).ini"_s)));
+    QVERIFY(QFileInfo::exists(path(u"Web/LanguageInfo/French_France/pages/live.xml"_s)));
+
+    const auto *languages = control<QComboBox>(dialog.get(), 1001);
+    QStringList names;
+    QList<int> rows;
+    for (int i = 0; i < languages->count(); ++i) {
+        names.append(languages->itemText(i));
+        rows.append(languages->itemData(i).toInt());
+    }
+    QCOMPARE(names, (QStringList{u"Chinese (PRC)"_s, u"English (United States)"_s,
+                                 u"French (France)"_s, u"German (Germany)"_s}));
+    QCOMPARE(rows, (QList<int>{0, 1, 50, 55}));
+    QCOMPARE(languages->currentIndex(), -1);
+    QCOMPARE(dialog->entryList().rowCount(), 0);
+    QCOMPARE(dialog->windowTitle(), QString());
+}
+
+void tst_LexivoDlg::selectingALanguageListsItsEntries()
+{
+    const auto dialog = startDialog();
+    QVERIFY(dialog);
+    auto *languages = control<QComboBox>(dialog.get(), 1001);
+    languages->setCurrentIndex(languages->findText(u"German (Germany)"_s));
+
+    const auto &entries = dialog->entryList().entries();
+    const qsizetype referenceKeys = dialog->languageStore().ReferenceKeyTable().size();
+    const qsizetype webItems = qsizetype(dialog->webLanguageStore().webItems().size());
+    QCOMPARE(entries.size(), referenceKeys + webItems);
+    QCOMPARE(entries.first().attribute, u"IDS_OK"_s);
+    QCOMPARE(entries.first().value, u"OK"_s);
+    QVERIFY(isWebOrdinal(entries.last().ordinal));
+    for (qsizetype row = 1; row < entries.size(); ++row)
+        QVERIFY(entries.at(row - 1).ordinal < entries.at(row).ordinal);
+
+    // A key the reference lacks is not listed.
+    const bool listed = std::any_of(entries.cbegin(), entries.cend(), [](const auto &entry) {
+        return entry.attribute == u"IDS_OBSOLETE_HINT";
+    });
+    QVERIFY(!listed);
+}
+
+void tst_LexivoDlg::buttonsFollowTheSelection()
+{
+    const auto dialog = startDialog();
+    QVERIFY(dialog);
+    auto *languages = control<QComboBox>(dialog.get(), 1001);
+    auto *modify = control<QPushButton>(dialog.get(), 1004);
+    auto *adjust = control<QPushButton>(dialog.get(), 1048);
+    QVERIFY(!modify->isEnabled());
+    QVERIFY(!adjust->isEnabled());
+
+    languages->setCurrentIndex(languages->findText(u"German (Germany)"_s));
+    QVERIFY(modify->isEnabled());
+    QVERIFY(adjust->isEnabled());
+
+    languages->setCurrentIndex(languages->findText(u"English (United States)"_s));
+    QVERIFY(modify->isEnabled());
+    QVERIFY(!adjust->isEnabled());
+}
+
+void tst_LexivoDlg::enterAndEscapeAreSwallowed()
+{
+    const auto dialog = startDialog();
+    QVERIFY(dialog);
+    auto *languages = control<QComboBox>(dialog.get(), 1001);
+    languages->setCurrentIndex(1);
+    auto *entries = control<QTableView>(dialog.get(), 1003);
+    for (QWidget *target : {static_cast<QWidget *>(entries), static_cast<QWidget *>(languages),
+                            static_cast<QWidget *>(dialog.get())}) {
+        QTest::keyClick(target, Qt::Key_Escape);
+        QTest::keyClick(target, Qt::Key_Return);
+        QTest::keyClick(target, Qt::Key_Enter);
+    }
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->result(), 0);
+    QCOMPARE(languages->currentIndex(), 1);
+}
+
+void tst_LexivoDlg::titleFromConfiguration_data()
+{
+    QTest::addColumn<bool>("newTool");
+    QTest::addColumn<QByteArray>("title");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("new tool, UTF-8 title") << true << QByteArray("客户端 Tool") << u"客户端 Tool"_s;
+    QTest::newRow("new tool, invalid UTF-8") << true << QByteArray("\xff\xfe") << QString();
+    QTest::newRow("classic tool keeps the caption") << false << QByteArray("Other")
+                                                    << u"Lexivo"_s;
+}
+
+void tst_LexivoDlg::titleFromConfiguration()
+{
+    QFETCH(bool, newTool);
+    QFETCH(QByteArray, title);
+    QFETCH(QString, shown);
+
+    m_config.newTool = newTool;
+    m_config.title = title;
+    const auto dialog = startDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), shown);
+}
+
+void tst_LexivoDlg::adjustItemOrder()
+{
+    const auto dialog = startDialog();
+    QVERIFY(dialog);
+    TestFiles::write(path(u"language/German (Germany).ini"_s),
+                     "\xEF\xBB\xBF[text]\nIDS_CANCEL=Abbrechen\nIDS_OK=Gut\nIDS_OK=Zweites\n"
+                     "IDS_OBSOLETE_HINT=alt\n");
+    auto *languages = control<QComboBox>(dialog.get(), 1001);
+    languages->setCurrentIndex(languages->findText(u"German (Germany)"_s));
+    QTest::mouseClick(control<QPushButton>(dialog.get(), 1048), Qt::LeftButton);
+
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.first().text,
+             u"German (Germany).ini has been saved as German (Germany)_adjust.ini according to "
+             "the item order of the english language."_s);
+    const QByteArray adjusted = TestFiles::read(path(u"language/German (Germany)_adjust.ini"_s));
+    QVERIFY(adjusted.startsWith("[text]\nIDS_OK=Gut\nIDS_CANCEL=Abbrechen\nIDS_APPLY=\n"));
+    QVERIFY(!adjusted.contains("IDS_OBSOLETE_HINT"));
+    QCOMPARE(adjusted.count('\n'), qsizetype(dialog->languageStore().ReferenceKeyTable().size() + 1));
+
+    // A second run replaces the copy; a copy that cannot be written is reported.
+    TestFiles::makeReadOnly(path(u"language/German (Germany)_adjust.ini"_s));
+    QTest::mouseClick(control<QPushButton>(dialog.get(), 1048), Qt::LeftButton);
+    TestFiles::makeWritable(path(u"language/German (Germany)_adjust.ini"_s));
+    QCOMPARE(m_messages.size(), 2);
+    QVERIFY(m_messages.last().text.contains(u"German (Germany)_adjust.ini"_s));
+    QCOMPARE(TestFiles::read(path(u"language/German (Germany)_adjust.ini"_s)), adjusted);
+}
+
+void tst_LexivoDlg::unusableIndexIsReported()
+{
+    TestFiles::makeReadOnly(path(u"language/LanguageIndex.ini"_s));
+    const auto dialog = startDialog();
+    TestFiles::makeWritable(path(u"language/LanguageIndex.ini"_s));
+    QVERIFY(dialog);
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.first().text,
+             u"LanguageIndex.ini\n Download data fails, make sure the file can read and write."_s);
+    QCOMPARE(control<QComboBox>(dialog.get(), 1001)->count(), 0);
+}
+
+void tst_LexivoDlg::updateListValues()
+{
+    const auto dialog = startDialog();
+    QVERIFY(dialog);
+    auto *languages = control<QComboBox>(dialog.get(), 1001);
+    languages->setCurrentIndex(languages->findText(u"German (Germany)"_s));
+    const auto before = dialog->entryList().entries();
+
+    const EntryOrdinal first = before.at(0).ordinal;
+    const EntryOrdinal web = before.last().ordinal;
+    dialog->UpdateListValues({{first, u"Neu"_s}, {web, u"Web neu"_s}, {web + 1000, u"x"_s}});
+
+    const auto after = dialog->entryList().entries();
+    QCOMPARE(after.at(0).value, u"Neu"_s);
+    QCOMPARE(after.last().value, u"Web neu"_s);
+    for (qsizetype row = 1; row + 1 < after.size(); ++row)
+        QCOMPARE(after.at(row).value, before.at(row).value);
+}
+
+QTEST_MAIN(tst_LexivoDlg)
+#include "tst_lexivodlg.moc"
