@@ -1,0 +1,104 @@
+// Times reading and writing a language's web texts (3,000 items in 40 files)
+// against loading, and loading and saving, each of its files once with
+// XmlPathDocument in the same run. Each figure is the best of several runs.
+
+#include "SyntheticWebTree.h"
+
+#include "config/LanguageCatalogue.h"
+#include "store/WebLanguageStore.h"
+#include "xml/XmlPathDocument.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int ItemCount = 3000;
+constexpr int FileCount = 40;
+constexpr int Runs = 7;
+constexpr double BudgetMs = 200;
+
+double bestMs(const std::function<void()> &work)
+{
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (int run = 0; run < Runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        best = std::min(best, timer.nsecsElapsed());
+    }
+    return best / 1e6;
+}
+
+bool report(const char *what, double measured, const char *limitName, double limit)
+{
+    std::printf("%s: %.1f ms (budget %.0f ms), %s: %.1f ms, ratio %.1f\n", what, measured,
+                BudgetMs, limitName, limit, measured / limit);
+    return measured <= BudgetMs;
+}
+
+} // namespace
+
+int main()
+{
+#ifndef NDEBUG
+    std::puts("note: not an optimised build; build in Release mode for meaningful figures");
+#endif
+    QTemporaryDir dir;
+    const QString web = dir.filePath(u"Web/LanguageInfo"_s);
+    const QString language = dir.filePath(u"language"_s);
+    const QString keyName = u"zh-cn"_s;
+    const LanguageCatalogue catalogue = LanguageCatalogue::builtIn();
+    WebLanguageStore store(catalogue);
+    if (!QDir().mkpath(language)
+        || !SyntheticWebTree::write(web, {keyName}, ItemCount, FileCount)
+        || !store.Open(web, language) || store.webItems().size() != ItemCount
+        || store.fileList().size() != FileCount) {
+        std::puts("error: the synthetic web folder could not be made or opened");
+        return 2;
+    }
+    std::vector<std::string> files;
+    for (const QString &path : store.fileList())
+        files.push_back(QDir::cleanPath(web + u'/' + keyName + u'/' + path).toStdString());
+
+    ValueMap loaded;
+    const double load = bestMs([&] {
+        loaded.clear();
+        store.LoadWebValues(keyName, loaded);
+    });
+    const double loadFiles = bestMs([&] {
+        for (const std::string &file : files)
+            XmlPathDocument().Load(file);
+    });
+
+    ValueMap edited = loaded;
+    for (auto &[ordinal, value] : edited)
+        value += u" (edited)"_s;
+    bool written = true;
+    const double write = bestMs([&] { written = store.WriteWebValues(keyName, edited) && written; });
+    const double loadSaveFiles = bestMs([&] {
+        for (const std::string &file : files) {
+            XmlPathDocument document;
+            document.Load(file);
+            document.Save();
+        }
+    });
+    if (!written || loaded.size() != ItemCount || loaded.begin()->second.isEmpty()) {
+        std::puts("error: the web texts were not read or written");
+        return 2;
+    }
+
+    std::printf("web folder: %d items in %d files\n", ItemCount, FileCount);
+    const bool loadOk = report("LoadWebValues", load, "load each file once", loadFiles);
+    const bool writeOk = report("WriteWebValues", write, "load and save each file once",
+                                loadSaveFiles);
+    return loadOk && writeOk ? 0 : 1;
+}

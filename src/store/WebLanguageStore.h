@@ -1,0 +1,98 @@
+#pragma once
+
+#include "EntryOrdinal.h"
+#include "WebItem.h"
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <map>
+
+namespace tinyxml2 {
+class XMLElement;
+}
+class LanguageCatalogue;
+class XmlPathDocument;
+
+// The web interface's language files: an English set of XML files under
+// <web folder>/en-us defines the web items, and every other language has a
+// folder named by its key name holding the same file tree with its own texts.
+//
+// Open scans the English set once and numbers every item from
+// FirstWebOrdinal upward, file by file in document order, so the items of one
+// file have consecutive ordinals and each operation loads and saves a file
+// once. Files are addressed by absolute paths; the working directory is never
+// changed. Key names that could name a folder outside the web folder are
+// refused.
+class WebLanguageStore
+{
+public:
+    using ItemMap = std::map<EntryOrdinal, WebItem>;
+
+    // The catalogue gives the index codes of created languages; it must
+    // outlive the store.
+    explicit WebLanguageStore(const LanguageCatalogue &catalogue);
+
+    // Takes both folders relative to the working directory (or absolute),
+    // lists the English files and reads their items. False when the language
+    // folder, the web folder or its "en-us" folder is missing.
+    bool Open(const QString &webFolder, const QString &languageFolder);
+
+    // Adds the ".xml" files (extension case-sensitive) under folder, a path
+    // relative to the English folder such as ".", to fileList(). Entries are
+    // taken in case-insensitive name order and subfolders where they are met;
+    // folders with a "." in their name are skipped.
+    void ScanFolder(const QString &folder);
+
+    // Numbers the items of one English file. A file that cannot be loaded
+    // contributes none.
+    void ReadItems(int fileNumber);
+
+    // Adds every item's id under its ordinal; present ordinals are kept.
+    void AddWebKeys(AttributeMap &attributes) const;
+
+    // Adds the language's text of every web item, blanks trimmed, empty for a
+    // missing file or item; present ordinals are kept. False, values unchanged,
+    // when the language has no web folder.
+    bool LoadWebValues(const QString &keyName, ValueMap &values) const;
+
+    // Stores the web values of values (ordinals from FirstWebOrdinal) in the
+    // language's files, each touched file rewritten once; an item missing from
+    // a file is appended to its items. A file that is missing or does not parse
+    // is left alone. False when the folder is missing, or when any value could
+    // not be stored or any file not be saved.
+    bool WriteWebValues(const QString &keyName, const ValueMap &values) const;
+
+    // Makes the language's folder with a copy of the English file tree whose
+    // items have empty texts, replacing files at those paths, and records the
+    // language in the index when the catalogue knows its code. False when the
+    // folder, a file or the index line cannot be written.
+    bool CreateWebLanguage(const QString &keyName) const;
+
+    // The first item of the document whose id equals id byte for byte.
+    static tinyxml2::XMLElement *FindItem(XmlPathDocument &document, const QByteArray &id);
+
+    // A new item with that id and an empty text, appended to the document's
+    // items element; nullptr when there is none.
+    static tinyxml2::XMLElement *CreateItem(XmlPathDocument &document, const QByteArray &id);
+
+    QString webFolder() const { return m_webFolder; }
+    QString indexPath() const { return m_indexPath; }
+    // Paths relative to a language folder, "./a.xml", "./sub/b.xml", by file number.
+    const QStringList &fileList() const { return m_fileList; }
+    const ItemMap &webItems() const { return m_webItems; }
+
+private:
+    // enclosing: canonical paths of the folders being scanned.
+    void scanFolder(const QString &folder, QSet<QString> &enclosing);
+    // The absolute folder of a language, or empty for an unsafe key name.
+    QString languageFolder(const QString &keyName) const;
+    std::string filePath(const QString &folder, int fileNumber) const;
+
+    const LanguageCatalogue &m_catalogue;
+    QString m_webFolder;
+    QString m_indexPath;
+    QStringList m_fileList;
+    ItemMap m_webItems;
+};
