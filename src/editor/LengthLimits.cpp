@@ -1,0 +1,32 @@
+#include "LengthLimits.h"
+
+#include "platform/ProfileFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+LengthLimits LoadLengthLimits(const QString &path)
+{
+    LengthLimits limits;
+    if (path.isEmpty())
+        return limits;
+    const QStringList lines = Profile::readSection(path, u"text"_s);
+    for (const QString &line : lines) {
+        const qsizetype equals = line.lastIndexOf(u'=');
+        if (equals < 0)
+            continue;
+        const QString key = line.first(equals).trimmed();
+        if (key.isEmpty())
+            continue;
+        limits.try_emplace(key, line.sliced(equals + 1).trimmed());
+    }
+    return limits;
+}
+
+QString lengthLimitsPath()
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(u"CheckLength.ini"_s);
+}
