@@ -1,0 +1,83 @@
+#include "CAmendListCtrl.h"
+
+#include "StatusRowDelegate.h"
+
+#include <QEvent>
+#include <QHeaderView>
+
+using namespace Qt::StringLiterals;
+
+CAmendListCtrl::CAmendListCtrl(QWidget *parent)
+    : QTableView(parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(true);
+    setWordWrap(false);
+    setItemDelegate(new StatusRowDelegate(this));
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    updateRowHeight();
+
+    // The header click below is the one sorting rule; the view's own sorting
+    // would sort every click a second time by the header's indicator.
+    setSortingEnabled(false);
+    QHeaderView *header = horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(header, &QHeaderView::sectionClicked, this, &CAmendListCtrl::sortByHeader);
+}
+
+CAmendListCtrl::ItemStatus CAmendListCtrl::statusOf(const QString &statusText)
+{
+    if (statusText == u"MODIFIED"_s)
+        return Modified;
+    if (statusText == u"ERROR"_s)
+        return Error;
+    if (statusText == u"TOO LONG"_s)
+        return TooLong;
+    return NoStatus;
+}
+
+void CAmendListCtrl::setStatusColumn(int column)
+{
+    m_statusColumn = column;
+    viewport()->update();
+}
+
+int CAmendListCtrl::GetItemStatus(int row) const
+{
+    if (!model())
+        return NoStatus;
+    return statusOf(model()->index(row, m_statusColumn).data().toString());
+}
+
+void CAmendListCtrl::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateRowHeight();
+}
+
+void CAmendListCtrl::sortByHeader(int column)
+{
+    if (column == m_sortColumn && m_sortAscending) {
+        m_sortAscending = false;
+    } else {
+        m_sortColumn = column;
+        m_sortAscending = true;
+    }
+    const Qt::SortOrder order = m_sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder;
+    horizontalHeader()->setSortIndicator(m_sortColumn, order);
+    if (model())
+        model()->sort(m_sortColumn, order);
+}
+
+// One line of the list's font per row, as a fixed-height report list has.
+void CAmendListCtrl::updateRowHeight()
+{
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}

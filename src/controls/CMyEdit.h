@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QTextEdit>
+
+// The editor's value field: one line of plain text that scrolls sideways, with
+// ranges of it drawn in a colour. After it has processed a character key it
+// sends ValueEditedEvent to its parent, which then sees the new text.
+class CMyEdit : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit CMyEdit(QWidget *parent = nullptr);
+
+    QString text() const;
+    // Text set by the program: no notification, no signals, no colours.
+    void setText(const QString &text);
+
+    // Draws the characters from start up to end (-1: the end of the text) in
+    // colour. Only the look changes: text, caret, selection and undo history
+    // stay as they are.
+    void colourRange(int start, int end, const QColor &colour);
+    void setWholeTextColour(const QColor &colour);
+    // The colour the character at position is drawn in.
+    QColor colourAt(int position) const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void notifyParent();
+    void updateFixedHeight();
+};

@@ -1,0 +1,164 @@
+#include "controls/CAmendListCtrl.h"
+
+#include <QHeaderView>
+#include <QStandardItemModel>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class tst_CAmendListCtrl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void rowLook_data();
+    void rowLook();
+    void headerClicks_data();
+    void headerClicks();
+
+private:
+    void addRow(const QString &attribute, const QString &status);
+    QStringList attributes() const;
+
+    QStandardItemModel *m_model = nullptr;
+    CAmendListCtrl *m_list = nullptr;
+};
+
+namespace {
+
+constexpr QRgb Base = 0xFFFFFFFF;
+constexpr QRgb Text = 0xFF000000;
+constexpr QRgb HighlightedText = 0xFF008000;
+
+} // namespace
+
+void tst_CAmendListCtrl::init()
+{
+    m_model = new QStandardItemModel(0, 4);
+    m_list = new CAmendListCtrl;
+    m_list->setModel(m_model);
+    m_list->setStatusColumn(3);
+    QPalette palette = m_list->palette();
+    palette.setColor(QPalette::Base, Base);
+    palette.setColor(QPalette::Text, Text);
+    palette.setColor(QPalette::HighlightedText, HighlightedText);
+    m_list->setPalette(palette);
+    // Glyphs without anti-aliasing have pixels of exactly the text colour.
+    QFont font = m_list->font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setPixelSize(16);
+    m_list->setFont(font);
+    m_list->resize(500, 200);
+}
+
+void tst_CAmendListCtrl::cleanup()
+{
+    delete m_list;
+    delete m_model;
+}
+
+void tst_CAmendListCtrl::addRow(const QString &attribute, const QString &status)
+{
+    m_model->appendRow({new QStandardItem(attribute), new QStandardItem(u"HHHH"_s),
+                        new QStandardItem(), new QStandardItem(status)});
+}
+
+QStringList tst_CAmendListCtrl::attributes() const
+{
+    QStringList column;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        column << m_model->item(row, 0)->text();
+    return column;
+}
+
+void tst_CAmendListCtrl::rowLook_data()
+{
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QRgb>("background");
+    QTest::addColumn<QRgb>("text");
+
+    QTest::newRow("no status") << QString() << false << 0 << Base << Text;
+    QTest::newRow("modified") << u"MODIFIED"_s << false << 1 << 0xFFFFFF5Du << Text;
+    QTest::newRow("error") << u"ERROR"_s << false << 2 << 0xFFFF0000u << 0xFFFFFFFFu;
+    QTest::newRow("too long") << u"TOO LONG"_s << false << 3 << 0xFFFF0000u << 0xFFFFFFFFu;
+    QTest::newRow("lower case") << u"modified"_s << false << 0 << Base << Text;
+    QTest::newRow("trailing blank") << u"ERROR "_s << false << 0 << Base << Text;
+    QTest::newRow("selected error") << u"ERROR"_s << true << 2 << 0xFF3399FFu << HighlightedText;
+    QTest::newRow("selected plain") << QString() << true << 0 << 0xFF3399FFu << HighlightedText;
+}
+
+void tst_CAmendListCtrl::rowLook()
+{
+    QFETCH(QString, status);
+    QFETCH(bool, selected);
+    QFETCH(int, code);
+    QFETCH(QRgb, background);
+    QFETCH(QRgb, text);
+    addRow(u"first"_s, QString());
+    addRow(u"second"_s, status);
+    if (selected)
+        m_list->selectRow(1);
+    QCOMPARE(m_list->GetItemStatus(1), code);
+
+    m_list->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_list));
+    const QImage image = m_list->viewport()->grab().toImage();
+    const QRect cell = m_list->visualRect(m_model->index(1, 1));
+    QCOMPARE(image.pixel(cell.left() + 1, cell.center().y()), background);
+    QCOMPARE(image.pixel(cell.right() - 1, cell.center().y()), background);
+    bool textDrawn = false;
+    for (int x = cell.left(); x < cell.left() + 60; ++x) {
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            textDrawn = textDrawn || image.pixel(x, y) == text;
+    }
+    QVERIFY(textDrawn);
+}
+
+void tst_CAmendListCtrl::headerClicks_data()
+{
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("ascending");
+    QTest::addColumn<QStringList>("order");
+
+    const QStringList byStatus{u"beta"_s, u"delta"_s, u"gamma"_s, u"alpha"_s};
+    const QStringList byStatusReversed{u"alpha"_s, u"gamma"_s, u"delta"_s, u"beta"_s};
+    const QStringList byAttribute{u"alpha"_s, u"beta"_s, u"delta"_s, u"gamma"_s};
+    QTest::newRow("first click") << QList<int>{3} << 3 << true << byStatus;
+    QTest::newRow("second click") << QList<int>{3, 3} << 3 << false << byStatusReversed;
+    QTest::newRow("third click") << QList<int>{3, 3, 3} << 3 << true << byStatus;
+    QTest::newRow("other after ascending") << QList<int>{3, 0} << 0 << true << byAttribute;
+    QTest::newRow("other after descending") << QList<int>{3, 3, 0} << 0 << true << byAttribute;
+}
+
+void tst_CAmendListCtrl::headerClicks()
+{
+    addRow(u"beta"_s, QString());
+    addRow(u"alpha"_s, u"TOO LONG"_s);
+    addRow(u"gamma"_s, u"MODIFIED"_s);
+    addRow(u"delta"_s, u"ERROR"_s);
+    m_list->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_list));
+
+    QHeaderView *header = m_list->horizontalHeader();
+    QFETCH(QList<int>, clicks);
+    QFETCH(int, column);
+    QFETCH(bool, ascending);
+    QFETCH(QStringList, order);
+    for (const int clicked : clicks) {
+        const QPoint centre(header->sectionViewportPosition(clicked)
+                                + header->sectionSize(clicked) / 2,
+                            header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+    }
+    QCOMPARE(m_list->sortColumn(), column);
+    QCOMPARE(m_list->sortAscending(), ascending);
+    QCOMPARE(attributes(), order);
+}
+
+QTEST_MAIN(tst_CAmendListCtrl)
+#include "tst_camendlistctrl.moc"
