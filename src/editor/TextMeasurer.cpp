@@ -1,5 +1,13 @@
 #include "TextMeasurer.h"
 
+namespace {
+
+// Enough for every sample and value of a large installation; past it the
+// cache starts afresh rather than grow with every keystroke measured.
+constexpr qsizetype MaxRemembered = 100000;
+
+} // namespace
+
 FontTextMeasurer::FontTextMeasurer(const QFont &font)
     : m_metrics(font)
 {
@@ -7,5 +15,12 @@ FontTextMeasurer::FontTextMeasurer(const QFont &font)
 
 int FontTextMeasurer::width(const QString &text) const
 {
-    return m_metrics.horizontalAdvance(text);
+    const auto known = m_widths.constFind(text);
+    if (known != m_widths.cend())
+        return *known;
+    const int width = m_metrics.horizontalAdvance(text);
+    if (m_widths.size() >= MaxRemembered)
+        m_widths.clear();
+    m_widths.insert(text, width);
+    return width;
 }

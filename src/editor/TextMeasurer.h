@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QString>
 
 // How wide a text is when drawn as one line, in pixels. The length check
@@ -15,7 +16,9 @@ public:
 };
 
 // Measures with the metrics of one font, kept for the measurer's life so that
-// the sample and the value are always measured alike.
+// the sample and the value are always measured alike. Shaping a text costs far
+// more than hashing it, and a reference switch measures every sample and
+// value again, so each distinct text is shaped once.
 class FontTextMeasurer : public TextMeasurer
 {
 public:
@@ -25,4 +28,5 @@ public:
 
 private:
     QFontMetrics m_metrics;
+    mutable QHash<QString, int> m_widths;
 };

@@ -1,7 +1,9 @@
 #include "FixedTextMeasurer.h"
 #include "editor/FormatSymbols.h"
+#include "editor/TextMeasurer.h"
 #include "editor/TranslationChecks.h"
 
+#include <QFontMetrics>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -40,6 +42,7 @@ private slots:
     void blank();
     void failedCheck_data();
     void failedCheck();
+    void fontMeasurerAgreesWithItsFont();
 };
 
 void tst_TranslationChecks::symbols_data()
@@ -194,5 +197,17 @@ void tst_TranslationChecks::failedCheck()
     QCOMPARE(failure ? int(*failure) : -1, status);
 }
 
-QTEST_GUILESS_MAIN(tst_TranslationChecks)
+void tst_TranslationChecks::fontMeasurerAgreesWithItsFont()
+{
+    const QFont font(u"Sans Serif"_s, 9);
+    const QFontMetrics metrics(font);
+    const FontTextMeasurer measurer(font);
+    const QStringList texts { u"Cancel"_s, u"Abbrechen"_s, u"\u53d6\u6d88"_s, QString() };
+    for (int pass = 0; pass < 2; ++pass) { // the second pass reads remembered widths
+        for (const QString &text : texts)
+            QCOMPARE(measurer.width(text), metrics.horizontalAdvance(text));
+    }
+}
+
+QTEST_MAIN(tst_TranslationChecks)
 #include "tst_translationchecks.moc"
