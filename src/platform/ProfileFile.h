@@ -57,9 +57,10 @@ public:
     // True when a write or delete changed the content since loading or saving.
     bool isModified() const;
 
-    // Writes the content through writeFileSafely when it was modified (a
-    // missing file is created even by a write that left it empty). False, and
-    // the file on disk unchanged, when it cannot be written or was Unreadable.
+    // Writes the content through writeFileSafely when it was modified; every
+    // key write counts as a change, even one that leaves the bytes as they were.
+    // False, and the file on disk unchanged, when it cannot be written or was
+    // Unreadable (writes to an Unreadable file are ignored).
     bool save(QString *errorText = nullptr);
 
     // The bytes save() would write.

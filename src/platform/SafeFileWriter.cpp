@@ -21,11 +21,15 @@ QString describeFailure(const QString &path, const QString &reason)
 
 } // namespace
 
+// The new content is renamed over the target, so the folder must be writable
+// even when the target already exists.
 bool isFileWritable(const QString &path)
 {
+    if (path.isEmpty())
+        return false;
     const QFileInfo target(path);
-    if (target.exists())
-        return !target.isDir() && hasWriteAccess(target);
+    if (target.exists() && (target.isDir() || !hasWriteAccess(target)))
+        return false;
     const QFileInfo folder(target.absolutePath());
     return folder.isDir() && hasWriteAccess(folder);
 }

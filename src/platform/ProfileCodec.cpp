@@ -1,0 +1,113 @@
+#include "ProfileCodec.h"
+
+#include "TextCodec.h"
+
+#include <optional>
+
+namespace {
+
+constexpr QByteArrayView utf8Mark("\xEF\xBB\xBF", 3);
+constexpr QByteArrayView utf16LeMark("\xFF\xFE", 2);
+
+constexpr QByteArrayView utf8LineEnds[] = { { "", 0 }, { "\n", 1 }, { "\r", 1 }, { "\r\n", 2 } };
+constexpr QByteArrayView utf16LeLineEnds[]
+    = { { "", 0 }, { "\n\0", 2 }, { "\r\0", 2 }, { "\r\0\n\0", 4 } };
+
+// Upper case of ASCII text in one pass, the common case; nothing for other text.
+std::optional<QString> upperAscii(QByteArrayView text)
+{
+    QString upper(text.size(), Qt::Uninitialized);
+    QChar *out = upper.data();
+    for (const char c : text) {
+        if (quint8(c) >= 0x80)
+            return std::nullopt;
+        *out++ = QLatin1Char(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    }
+    return upper;
+}
+
+} // namespace
+
+ProfileCodec ProfileCodec::detect(QByteArrayView file)
+{
+    ProfileCodec codec;
+    if (file.startsWith(utf16LeMark)) {
+        codec.m_encoding = Encoding::Utf16Le;
+        codec.m_unitSize = 2;
+        codec.m_mark = utf16LeMark.toByteArray();
+    } else if (file.startsWith(utf8Mark)) {
+        codec.m_mark = utf8Mark.toByteArray();
+    }
+    return codec;
+}
+
+qsizetype ProfileCodec::indexOf(QByteArrayView text, char c, qsizetype from) const
+{
+    // Searching bytes is much faster than walking units; in UTF-16 a match
+    // counts only as the low byte of a unit whose high byte is zero.
+    for (qsizetype at = from * m_unitSize;; ++at) {
+        at = text.indexOf(c, at);
+        if (at < 0)
+            return unitCount(text);
+        if (m_unitSize == 1)
+            return at;
+        if (at % 2 == 0 && at + 1 < text.size() && text[at + 1] == '\0')
+            return at / 2;
+    }
+}
+
+QByteArrayView ProfileCodec::units(QByteArrayView text, qsizetype from, qsizetype to) const
+{
+    return text.sliced(from * m_unitSize, (to - from) * m_unitSize);
+}
+
+QByteArrayView ProfileCodec::lineEndBytes(LineEnd end) const
+{
+    const auto index = qsizetype(end);
+    return m_encoding == Encoding::Utf8 ? utf8LineEnds[index] : utf16LeLineEnds[index];
+}
+
+QString ProfileCodec::toWide(QByteArrayView text) const
+{
+    if (m_encoding == Encoding::Utf8)
+        return QString::fromUtf8(text);
+    QString wide(unitCount(text), Qt::Uninitialized);
+    qFromLittleEndian<char16_t>(text.data(), wide.size(), wide.data());
+    return wide;
+}
+
+QByteArray ProfileCodec::toNarrow(QByteArrayView text) const
+{
+    if (m_encoding == Encoding::Utf8)
+        return text.toByteArray();
+    return toWide(text).toUtf8();
+}
+
+QByteArray ProfileCodec::fromWide(QStringView text) const
+{
+    if (m_encoding == Encoding::Utf8)
+        return text.toUtf8();
+    QByteArray bytes(2 * text.size(), Qt::Uninitialized);
+    qToLittleEndian<char16_t>(text.data(), text.size(), bytes.data());
+    return bytes;
+}
+
+QByteArray ProfileCodec::fromNarrow(QByteArrayView text) const
+{
+    if (m_encoding == Encoding::Utf8)
+        return text.toByteArray();
+    return fromWide(QString::fromUtf8(text));
+}
+
+QString ProfileCodec::matchKey(QByteArrayView text) const
+{
+    if (m_encoding == Encoding::Utf16Le)
+        return toWide(text).toUpper();
+    if (std::optional<QString> ascii = upperAscii(text))
+        return *std::move(ascii);
+    if (const std::optional<QString> decoded = decodeUtf8Strict(text))
+        return decoded->toUpper();
+    // A lone low surrogate never comes out of decoding, so bytes that are not
+    // UTF-8 cannot be mistaken for any decoded name.
+    return QChar(u'\xDC00') + QString::fromLatin1(text);
+}

@@ -1,0 +1,228 @@
+#include "ProfileDocument.h"
+
+#include <algorithm>
+#include <utility>
+
+using namespace ProfileSyntax;
+
+namespace {
+
+// A written key line that holds a line break or reads back as a header
+// changes which lines and sections the file has.
+bool changesStructure(const ProfileCodec &codec, const ProfileLine &entry)
+{
+    return entry.kind == LineKind::Header || hasLineBreak(codec, entry.text);
+}
+
+// The first of several equal names wins.
+void insertFirst(QHash<QString, qsizetype> &index, const QString &name, qsizetype position)
+{
+    if (!index.contains(name))
+        index.insert(name, position);
+}
+
+} // namespace
+
+ProfileDocument::ProfileDocument()
+    : ProfileDocument(QByteArray())
+{
+}
+
+ProfileDocument::ProfileDocument(QByteArray file)
+    : m_source(std::move(file))
+    , m_codec(ProfileCodec::detect(m_source))
+    , m_equals(m_codec.fromWide(u"="))
+    , m_open(m_codec.fromWide(u"["))
+    , m_close(m_codec.fromWide(u"]"))
+{
+    const QByteArrayView body = QByteArrayView(m_source).sliced(m_codec.mark().size());
+    const QByteArrayView text = m_codec.units(body, 0, m_codec.unitCount(body));
+    m_trailer = body.sliced(text.size());
+
+    m_sections.emplace_back();
+    bool firstLine = true;
+    splitLines(m_codec, text, [&](const ProfileLine &line) {
+        if (std::exchange(firstLine, false) && line.end != LineEnd::None)
+            m_newLine = line.end;
+        if (line.kind == LineKind::Header)
+            return addSection(line);
+        Section &section = m_sections.back();
+        section.lines.append(line);
+        if (line.kind == LineKind::Entry)
+            section.lastEntry = section.lines.size() - 1;
+    });
+}
+
+QList<QByteArrayView> ProfileDocument::entries(QByteArrayView section) const
+{
+    const qsizetype index = findSection(trimmed(m_codec, section));
+    if (index < 0)
+        return {};
+    const QList<ProfileLine> &lines = m_sections[index].lines;
+    QList<QByteArrayView> result;
+    result.reserve(lines.size());
+    for (const ProfileLine &line : lines) {
+        if (line.kind == LineKind::Entry)
+            result.append(line.text);
+    }
+    return result;
+}
+
+void ProfileDocument::setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value)
+{
+    const QByteArrayView name = trimmed(m_codec, section);
+    const QByteArrayView keyName = trimmed(m_codec, key);
+    const qsizetype index = findSection(name);
+    if (index < 0)
+        return appendSection(name, keyName, value);
+    Section &target = m_sections[index];
+    const QString keyMatch = m_codec.matchKey(keyName);
+    const qsizetype found = findKey(target, keyMatch);
+    if (found < 0)
+        return insertEntry(target, keyName, keyMatch, value);
+
+    ProfileLine &line = target.lines[found];
+    line.text = newLine({ entryKey(m_codec, line.text), m_equals, value }).text;
+    if (hasLineBreak(m_codec, line.text))
+        reparse();
+}
+
+bool ProfileDocument::removeKey(QByteArrayView section, QByteArrayView key)
+{
+    const qsizetype index = findSection(trimmed(m_codec, section));
+    if (index < 0)
+        return false;
+    Section &target = m_sections[index];
+    const qsizetype found = findKey(target, m_codec.matchKey(trimmed(m_codec, key)));
+    if (found < 0)
+        return false;
+
+    target.lines.remove(found);
+    target.keysValid = false;
+    if (found < target.lastEntry) {
+        --target.lastEntry;
+        return true;
+    }
+    target.lastEntry = found - 1;
+    while (target.lastEntry > 0 && target.lines[target.lastEntry].kind != LineKind::Entry)
+        --target.lastEntry;
+    return true;
+}
+
+QByteArray ProfileDocument::contents() const
+{
+    qsizetype size = m_codec.mark().size() + m_trailer.size();
+    for (const Section &section : m_sections) {
+        for (const ProfileLine &line : section.lines)
+            size += line.text.size() + m_codec.lineEndBytes(line.end).size();
+    }
+    QByteArray bytes;
+    bytes.reserve(size);
+    bytes.append(m_codec.mark());
+    for (const Section &section : m_sections) {
+        for (const ProfileLine &line : section.lines)
+            bytes.append(line.text).append(m_codec.lineEndBytes(line.end));
+    }
+    bytes.append(m_trailer);
+    return bytes;
+}
+
+qsizetype ProfileDocument::findSection(QByteArrayView name) const
+{
+    // A run of writes nearly always goes to one section.
+    if (m_lastSection < 0 || name != m_lastSectionName) {
+        m_lastSectionName = name.toByteArray();
+        m_lastSection = m_sectionIndex.value(m_codec.matchKey(name), -1);
+    }
+    return m_lastSection;
+}
+
+qsizetype ProfileDocument::findKey(Section &section, const QString &keyMatch)
+{
+    if (!section.keysValid) {
+        section.keys.clear();
+        for (qsizetype index = 1; index < section.lines.size(); ++index) {
+            const ProfileLine &line = section.lines[index];
+            if (line.kind == LineKind::Entry)
+                insertFirst(section.keys, m_codec.matchKey(entryKey(m_codec, line.text)), index);
+        }
+        section.keysValid = true;
+    }
+    return section.keys.value(keyMatch, -1);
+}
+
+void ProfileDocument::addSection(const ProfileLine &header)
+{
+    const QString name = m_codec.matchKey(sectionName(m_codec, header.text));
+    insertFirst(m_sectionIndex, name, qsizetype(m_sections.size()));
+    m_sections.emplace_back().lines.append(header);
+}
+
+void ProfileDocument::appendSection(QByteArrayView name, QByteArrayView key, QByteArrayView value)
+{
+    QList<ProfileLine> &lastLines = m_sections.back().lines;
+    if (!lastLines.isEmpty())
+        endLine(lastLines.last());
+
+    const ProfileLine header = newLine({ m_open, name, m_close });
+    const ProfileLine entry = newLine({ key, m_equals, value });
+    addSection(header);
+    Section &section = m_sections.back();
+    section.lines.append(entry);
+    if (entry.kind == LineKind::Entry)
+        section.lastEntry = 1;
+    if (hasLineBreak(m_codec, header.text) || changesStructure(m_codec, entry))
+        reparse();
+}
+
+void ProfileDocument::insertEntry(Section &section, QByteArrayView key, const QString &keyMatch,
+                                  QByteArrayView value)
+{
+    endLine(section.lines[section.lastEntry]);
+    const ProfileLine entry = newLine({ key, m_equals, value });
+    const qsizetype at = section.lastEntry + 1;
+    section.lines.insert(at, entry);
+    if (changesStructure(m_codec, entry))
+        return reparse();
+    if (entry.kind != LineKind::Entry)
+        return; // a key starting with ";" reads back as a comment
+    section.lastEntry = at;
+    if (!section.keysValid)
+        return;
+    // The line's key is the one that was not found, unless that held "=".
+    const QByteArrayView lineKey = entryKey(m_codec, entry.text);
+    if (lineKey == key)
+        section.keys.insert(keyMatch, at);
+    else
+        insertFirst(section.keys, m_codec.matchKey(lineKey), at);
+}
+
+QByteArrayView ProfileDocument::keep(QByteArray text)
+{
+    m_texts.append(std::move(text));
+    return m_texts.constLast();
+}
+
+ProfileLine ProfileDocument::newLine(std::initializer_list<QByteArrayView> parts)
+{
+    qsizetype size = 0;
+    for (const QByteArrayView part : parts)
+        size += part.size();
+    QByteArray text(size, Qt::Uninitialized); // filled directly: appending costs more
+    char *out = text.data();
+    for (const QByteArrayView part : parts)
+        out = std::copy(part.begin(), part.end(), out);
+    const QByteArrayView kept = keep(std::move(text));
+    return { kept, m_newLine, classify(m_codec, kept) };
+}
+
+void ProfileDocument::endLine(ProfileLine &line) const
+{
+    if (line.end == LineEnd::None)
+        line.end = m_newLine;
+}
+
+void ProfileDocument::reparse()
+{
+    *this = ProfileDocument(contents());
+}

@@ -1,0 +1,159 @@
+#include "ProfileFile.h"
+
+#include "ProfileDocument.h"
+#include "SafeFileWriter.h"
+
+#include <QDir>
+#include <QFile>
+
+struct ProfileFile::Data
+{
+    QString path;
+    State state = State::Missing;
+    ProfileDocument document;
+    bool modified = false;
+};
+
+ProfileFile::ProfileFile(const QString &path)
+    : d(std::make_unique<Data>())
+{
+    d->path = path;
+    QFile file(path);
+    if (!file.exists())
+        return;
+    d->state = State::Unreadable;
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return;
+    d->document = ProfileDocument(std::move(bytes));
+    d->state = State::Loaded;
+}
+
+ProfileFile::~ProfileFile() = default;
+ProfileFile::ProfileFile(ProfileFile &&) noexcept = default;
+ProfileFile &ProfileFile::operator=(ProfileFile &&) noexcept = default;
+
+QString ProfileFile::path() const
+{
+    return d->path;
+}
+
+ProfileFile::State ProfileFile::state() const
+{
+    return d->state;
+}
+
+QStringList ProfileFile::sectionLines(const QString &section) const
+{
+    const ProfileCodec &codec = d->document.codec();
+    const QList<QByteArrayView> entries = d->document.entries(codec.fromWide(section));
+    QStringList lines;
+    lines.reserve(entries.size());
+    for (const QByteArrayView line : entries)
+        lines.append(codec.toWide(line));
+    return lines;
+}
+
+QList<QByteArray> ProfileFile::sectionLinesNarrow(const QByteArray &section) const
+{
+    const ProfileCodec &codec = d->document.codec();
+    const QList<QByteArrayView> entries = d->document.entries(codec.fromNarrow(section));
+    QList<QByteArray> lines;
+    lines.reserve(entries.size());
+    for (const QByteArrayView line : entries)
+        lines.append(codec.toNarrow(line));
+    return lines;
+}
+
+void ProfileFile::writeKey(const QString &section, const QString &key, const QString &value)
+{
+    if (d->state == State::Unreadable)
+        return;
+    const ProfileCodec &codec = d->document.codec();
+    d->document.setValue(codec.fromWide(section), codec.fromWide(key), codec.fromWide(value));
+    d->modified = true;
+}
+
+void ProfileFile::writeKeyNarrow(const QByteArray &section, const QByteArray &key,
+                                 const QByteArray &value)
+{
+    if (d->state == State::Unreadable)
+        return;
+    const ProfileCodec &codec = d->document.codec();
+    d->document.setValue(codec.fromNarrow(section), codec.fromNarrow(key), codec.fromNarrow(value));
+    d->modified = true;
+}
+
+void ProfileFile::deleteKey(const QString &section, const QString &key)
+{
+    const ProfileCodec &codec = d->document.codec();
+    if (d->document.removeKey(codec.fromWide(section), codec.fromWide(key)))
+        d->modified = true;
+}
+
+bool ProfileFile::isModified() const
+{
+    return d->modified;
+}
+
+bool ProfileFile::save(QString *errorText)
+{
+    if (d->state == State::Unreadable) {
+        if (errorText) {
+            *errorText = QStringLiteral("\"%1\" could not be read, so it is not written over.")
+                             .arg(QDir::toNativeSeparators(d->path));
+        }
+        return false;
+    }
+    if (!d->modified)
+        return true;
+    if (!writeFileSafely(d->path, d->document.contents(), errorText))
+        return false;
+    d->modified = false;
+    d->state = State::Loaded;
+    return true;
+}
+
+QByteArray ProfileFile::contents() const
+{
+    return d->document.contents();
+}
+
+namespace Profile {
+
+QStringList readSection(const QString &path, const QString &section)
+{
+    return ProfileFile(path).sectionLines(section);
+}
+
+QList<QByteArray> readSectionNarrow(const QString &path, const QByteArray &section)
+{
+    return ProfileFile(path).sectionLinesNarrow(section);
+}
+
+bool writeString(const QString &path, const QString &section, const QString &key,
+                 const QString &value)
+{
+    ProfileFile file(path);
+    file.writeKey(section, key, value);
+    return file.save();
+}
+
+bool writeStringNarrow(const QString &path, const QByteArray &section, const QByteArray &key,
+                       const QByteArray &value)
+{
+    ProfileFile file(path);
+    file.writeKeyNarrow(section, key, value);
+    return file.save();
+}
+
+bool deleteKey(const QString &path, const QString &section, const QString &key)
+{
+    ProfileFile file(path);
+    file.deleteKey(section, key);
+    return file.save();
+}
+
+} // namespace Profile
