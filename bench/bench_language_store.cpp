@@ -1,0 +1,139 @@
+// Times the language store against the physical limit measured in the same
+// run, with 10,000 reference keys: loading a language against reading its
+// file and splitting it into lines, and creating, resetting and writing a
+// language file against writing its bytes once. Each figure is the best of
+// several runs, in both modes.
+
+#include "SyntheticLanguageFiles.h"
+#include "config/LanguageCatalogue.h"
+#include "platform/SafeFileWriter.h"
+#include "store/LanguageStore.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int KeyCount = 10000;
+constexpr int Runs = 7;
+
+// Best time of Runs runs in milliseconds; prepare runs untimed before each.
+double bestOf(const std::function<void()> &prepare, const std::function<void()> &work)
+{
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (int run = 0; run < Runs; ++run) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        best = std::min(best, timer.nsecsElapsed());
+    }
+    return best / 1e6;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool report(const char *what, double measured, const char *baselineName, double baseline,
+            double ratioLimit)
+{
+    const double ratio = measured / baseline;
+    std::printf("%s: %.1f ms, %s: %.1f ms, ratio %.1f (limit %.0f)\n", what, measured, baselineName,
+                baseline, ratio, ratioLimit);
+    return ratio <= ratioLimit;
+}
+
+// Times work on the file at path against writing the bytes it left there once.
+bool timeWrite(const char *what, const QString &path, const std::function<void()> &prepare,
+               const std::function<bool()> &work)
+{
+    bool written = true;
+    const double measured = bestOf(prepare, [&] { written = work() && written; });
+    const QByteArray bytes = readFile(path);
+    const double baseline = bestOf(prepare, [&] { writeFileSafely(path, bytes); });
+    if (!written)
+        std::printf("error: %s failed\n", what);
+    return report(what, measured, "baseline", baseline, 10) && written;
+}
+
+bool runMode(const QString &folder, bool utf8Mode, const LanguageCatalogue &catalogue)
+{
+    const QString german = u"German (Germany)"_s;
+    const QString germanPath = folder + u'/' + german + u".ini"_s;
+    const QByteArray germanBytes = SyntheticLanguageFiles::languageFile(KeyCount);
+    const auto restoreGerman = [&] { writeFileSafely(germanPath, germanBytes); };
+    restoreGerman();
+
+    LanguageStore store(catalogue);
+    store.setUtf8Mode(utf8Mode);
+    if (!store.Open(folder) || store.ReferenceKeyTable().size() != size_t(KeyCount)) {
+        std::puts("error: the reference file could not be loaded");
+        return false;
+    }
+    std::printf("%s mode, %d reference keys:\n", utf8Mode ? "UTF-8" : "wide", KeyCount);
+
+    LanguageFile loaded;
+    // Emptying the caller's map of the previous run is not part of a load.
+    const double load = bestOf(
+        [&] { loaded = {}; }, [&] { store.LoadLanguage(german, loaded.values, loaded.extraKeys); });
+    qsizetype lineCount = 0;
+    const double readAndSplit
+        = bestOf([] {}, [&] { lineCount = readFile(germanPath).split('\n').size(); });
+    // The split also gives the header and the empty text after the last line end.
+    if (loaded.values.size() != size_t(KeyCount) || lineCount != KeyCount + 2) {
+        std::puts("error: the language file did not load whole");
+        return false;
+    }
+    bool ok = report("LoadLanguage", load, "read and split", readAndSplit, 3);
+
+    const auto removeGerman = [&] { QFile::remove(germanPath); };
+    ok = timeWrite("CreateLanguageFile", germanPath, removeGerman,
+                   [&] { return store.CreateLanguageFile(german); })
+        && ok;
+    ok = timeWrite("ResetLanguageFile", germanPath, restoreGerman,
+                   [&] { return store.ResetLanguageFile(german); })
+        && ok;
+
+    ValueMap values;
+    for (const auto &[ordinal, key] : store.ReferenceKeyTable())
+        values.emplace(ordinal,
+                       u"Edited: "_s + SyntheticLanguageFiles::referenceValue(int(ordinal)));
+    ok = timeWrite("WriteValues", germanPath, restoreGerman,
+                   [&] { return store.WriteValues(values, german); })
+        && ok;
+    return ok;
+}
+
+} // namespace
+
+int main()
+{
+#ifndef NDEBUG
+    std::puts("note: not an optimised build; build in Release mode for meaningful figures");
+#endif
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(u"language"_s);
+    if (!QDir().mkpath(folder)
+        || !writeFileSafely(folder + u'/' + LanguageStore::ReferenceName + u".ini"_s,
+                            SyntheticLanguageFiles::referenceFile(KeyCount))) {
+        std::puts("error: the reference file could not be written");
+        return 2;
+    }
+    const LanguageCatalogue catalogue = LanguageCatalogue::builtIn();
+    bool ok = true;
+    for (const bool utf8Mode : { true, false })
+        ok = runMode(folder, utf8Mode, catalogue) && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,208 @@
+#include "LanguageStore.h"
+
+#include "config/LanguageCatalogue.h"
+#include "config/LanguageIndex.h"
+#include "platform/ProfileFile.h"
+#include "platform/TextCodec.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+const QString LanguageStore::ReferenceName = u"English (United States)"_s;
+const QString LanguageStore::TextSection = u"text"_s;
+const QByteArray LanguageStore::NarrowTextSection = TextSection.toUtf8();
+
+LanguageStore::LanguageStore(const LanguageCatalogue &catalogue)
+    : m_catalogue(catalogue)
+{
+}
+
+bool LanguageStore::Open(const QString &folder)
+{
+    const QDir dir(folder);
+    if (folder.isEmpty() || !dir.exists())
+        return false;
+    m_languageFolder = dir.absolutePath();
+    return LoadReferenceKeys();
+}
+
+bool LanguageStore::LoadReferenceKeys()
+{
+    const QString path = languageFilePath(ReferenceName, nullptr);
+    if (path.isEmpty())
+        return false;
+    const ProfileFile file(path);
+    if (file.state() != ProfileFile::State::Loaded)
+        return false;
+
+    AttributeMap referenceKeys;
+    QHash<QString, EntryOrdinal> ordinalByKey;
+    // The reference keys are ASCII, so the wide read serves both modes.
+    for (const QString &line : file.sectionLines(TextSection)) {
+        const QString key = LanguageIndex::entryKey(line).toUpper();
+        if (key.isEmpty())
+            continue;
+        const EntryOrdinal ordinal = takeReferenceOrdinal();
+        referenceKeys.emplace(ordinal, key);
+        if (!ordinalByKey.contains(key)) // the lowest ordinal of a repeated key matches
+            ordinalByKey.insert(key, ordinal);
+    }
+    m_referenceKeys = std::move(referenceKeys);
+    m_ordinalByKey = std::move(ordinalByKey);
+    return true;
+}
+
+namespace {
+
+// The values of one load, held by position in the reference table and moved
+// into the caller's map in ordinal order at the end: far cheaper than
+// inserting into the map in the order of the file's lines.
+class LoadedValues
+{
+public:
+    explicit LoadedValues(const AttributeMap &referenceKeys)
+        : m_first(referenceKeys.empty() ? 0 : referenceKeys.begin()->first)
+        , m_values(referenceKeys.empty() ? 0 : referenceKeys.rbegin()->first - m_first + 1)
+    {
+    }
+
+    bool contains(EntryOrdinal ordinal) const { return m_values[ordinal - m_first].has_value(); }
+    void insert(EntryOrdinal ordinal, QString value)
+    {
+        m_values[ordinal - m_first] = std::move(value);
+    }
+
+    // A value already in values stays.
+    void moveInto(ValueMap &values)
+    {
+        auto hint = values.begin();
+        for (size_t i = 0; i < m_values.size(); ++i) {
+            if (m_values[i])
+                hint = std::next(
+                    values.emplace_hint(hint, m_first + EntryOrdinal(i), std::move(*m_values[i])));
+        }
+    }
+
+private:
+    EntryOrdinal m_first;
+    std::vector<std::optional<QString>> m_values;
+};
+
+// Decodes the key parts of UTF-8 lines into one reused buffer, so that
+// looking a key up allocates nothing.
+class KeyDecoder
+{
+public:
+    // The text of bytes, valid until the next call; nothing when the bytes
+    // are not valid UTF-8.
+    std::optional<QStringView> decode(QByteArrayView bytes)
+    {
+        m_decoder.resetState();
+        m_buffer.resize(std::max(m_buffer.size(), m_decoder.requiredSpace(bytes.size())));
+        const QChar *end = m_decoder.appendToBuffer(m_buffer.data(), bytes);
+        if (m_decoder.hasError())
+            return std::nullopt;
+        return QStringView(m_buffer.constData(), end);
+    }
+
+private:
+    QStringDecoder m_decoder { QStringDecoder::Utf8,
+                               QStringDecoder::Flag::Stateless
+                                   | QStringDecoder::Flag::ConvertInitialBom };
+    QString m_buffer;
+};
+
+} // namespace
+
+bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
+                                 KeySet &extraKeys) const
+{
+    const QString path = languageFilePath(displayName, nullptr);
+    if (path.isEmpty())
+        return false;
+    const ProfileFile file(path);
+    if (file.state() != ProfileFile::State::Loaded)
+        return false;
+
+    LoadedValues loaded(m_referenceKeys);
+    // valueOfLine() gives nothing for a line that is not valid text, which
+    // then counts as empty. The first line of a key wins.
+    const auto addEntry = [&](QStringView key, const auto &valueOfLine) {
+        if (key.isEmpty())
+            return;
+        const std::optional<EntryOrdinal> ordinal = ordinalOfKey(key);
+        if (ordinal && loaded.contains(*ordinal))
+            return;
+        std::optional<QString> value = valueOfLine();
+        if (!value)
+            return;
+        if (ordinal)
+            loaded.insert(*ordinal, std::move(*value));
+        else
+            extraKeys.insert(key.toString());
+    };
+
+    if (m_utf8Mode) {
+        // The key is the text before the last "=", the value the text after the
+        // first one, blanks kept, so a value may itself hold "=". As "=" is a
+        // single byte, the line is valid UTF-8 when the key's part and the
+        // value are.
+        KeyDecoder keyDecoder;
+        for (const QByteArray &line : file.sectionLinesNarrow(NarrowTextSection)) {
+            const qsizetype lastEquals = line.lastIndexOf('=');
+            if (lastEquals < 0)
+                continue;
+            if (const auto keyPart = keyDecoder.decode(QByteArrayView(line).first(lastEquals))) {
+                addEntry(keyPart->trimmed(), [&line] {
+                    return decodeUtf8Strict(QByteArrayView(line).sliced(line.indexOf('=') + 1));
+                });
+            }
+        }
+    } else {
+        for (const QString &line : file.sectionLines(TextSection)) {
+            const qsizetype lastEquals = line.lastIndexOf(u'=');
+            if (lastEquals < 0)
+                continue;
+            addEntry(QStringView(line).first(lastEquals).trimmed(), [&] {
+                return std::optional(QStringView(line).sliced(lastEquals + 1).trimmed().toString());
+            });
+        }
+    }
+    loaded.moveInto(values);
+    return true;
+}
+
+std::optional<EntryOrdinal> LanguageStore::ordinalOfKey(QStringView key) const
+{
+    // Keys are upper-case ASCII in practice: those are looked up as they are,
+    // through raw data, sparing a copy and the Unicode case mapping per line.
+    const bool upperAscii = std::all_of(key.begin(), key.end(), [](QChar c) {
+        return c.unicode() < 0x80 && (c < u'a' || c > u'z');
+    });
+    const QString rawKey = QString::fromRawData(key.data(), key.size());
+    const auto it = m_ordinalByKey.constFind(upperAscii ? rawKey : rawKey.toUpper());
+    if (it == m_ordinalByKey.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+QString LanguageStore::languageFilePath(const QString &name, QString *errorText) const
+{
+    QString error;
+    if (m_languageFolder.isEmpty())
+        error = u"The language folder has not been opened."_s;
+    else if (name.isEmpty() || !LanguageCatalogue::isSafeFileName(name))
+        error = u"\"%1\" is not a valid language file name."_s.arg(name);
+    else
+        return m_languageFolder + u'/' + name + u".ini"_s;
+
+    if (errorText)
+        *errorText = error;
+    return {};
+}

@@ -1,0 +1,104 @@
+#include "LanguageStore.h"
+#include "config/LanguageCatalogue.h"
+#include "config/LanguageIndex.h"
+#include "platform/ProfileFile.h"
+#include "platform/SafeFileWriter.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+// Every operation applies its key writes to one ProfileFile and saves it once;
+// the bytes are those that writing the keys one by one would give.
+
+bool LanguageStore::CreateLanguageFile(const QString &displayName, QString *errorText)
+{
+    const QString path = languageFilePath(displayName, errorText);
+    if (path.isEmpty())
+        return false;
+    const bool created = m_utf8Mode
+        ? recreateWithReferenceKeys(path, "\xEF\xBB\xBF", QString(), errorText)
+        : recreateWithReferenceKeys(path, {}, u" "_s, errorText);
+    if (!created)
+        return false;
+
+    // A name outside the catalogue has no code to enter into the index.
+    const QString code = m_catalogue.CodeByName(displayName);
+    if (code.isEmpty())
+        return true;
+    ProfileFile index(m_languageFolder + u'/' + LanguageIndex::FileName);
+    index.writeKey(LanguageIndex::LanguagesSection, code, displayName);
+    return index.save(errorText);
+}
+
+bool LanguageStore::ResetLanguageFile(const QString &fileName, QString *errorText)
+{
+    const QString path = languageFilePath(fileName, errorText);
+    return !path.isEmpty() && recreateWithReferenceKeys(path, {}, QString(), errorText);
+}
+
+bool LanguageStore::WriteValues(const ValueMap &values, const QString &fileName, QString *errorText)
+{
+    const QString path = languageFilePath(fileName, errorText);
+    return !path.isEmpty() && writeValuesTo(path, values, SharedKey::LastValueWins, errorText);
+}
+
+bool LanguageStore::SaveValuesAs(const ValueMap &values, const QString &path, QString *errorText)
+{
+    if (path.isEmpty()) {
+        if (errorText)
+            *errorText = u"No file name was given."_s;
+        return false;
+    }
+    return writeValuesTo(QDir(m_languageFolder).filePath(path), values, SharedKey::FirstValueWins,
+                         errorText);
+}
+
+bool LanguageStore::RemoveKeys(const QString &displayName, const KeySet &keys, QString *errorText)
+{
+    const QString path = languageFilePath(displayName, errorText);
+    if (path.isEmpty())
+        return false;
+    ProfileFile file(path);
+    for (const QString &key : keys)
+        file.deleteKey(TextSection, key);
+    return file.save(errorText);
+}
+
+bool LanguageStore::recreateWithReferenceKeys(const QString &path, const QByteArray &initialBytes,
+                                              const QString &value, QString *errorText) const
+{
+    // Built from an empty document (an empty path names no file) and written
+    // once: the same bytes as writing every key into a file holding just
+    // initialBytes, and a failure leaves the old file whole.
+    ProfileFile document { QString() };
+    for (const auto &[ordinal, key] : m_referenceKeys)
+        writeKey(document, key, value);
+    return writeFileSafely(path, initialBytes + document.contents(), errorText);
+}
+
+bool LanguageStore::writeValuesTo(const QString &path, const ValueMap &values, SharedKey sharedKey,
+                                  QString *errorText) const
+{
+    ProfileFile file(path);
+    KeySet written;
+    // Web ordinals sort after every reference ordinal; their values belong to the web files.
+    const auto webValues = values.lower_bound(FirstWebOrdinal);
+    for (auto it = values.begin(); it != webValues; ++it) {
+        const auto key = m_referenceKeys.find(it->first);
+        if (key == m_referenceKeys.end())
+            continue;
+        if (sharedKey == SharedKey::FirstValueWins && !written.insert(key->second).second)
+            continue;
+        writeKey(file, key->second, it->second);
+    }
+    return file.save(errorText);
+}
+
+void LanguageStore::writeKey(ProfileFile &file, const QString &key, const QString &value) const
+{
+    if (m_utf8Mode)
+        file.writeKeyNarrow(NarrowTextSection, key.toUtf8(), value.toUtf8());
+    else
+        file.writeKey(TextSection, key, value);
+}
