@@ -1,11 +1,13 @@
 #include "CLexivoDlg.h"
 
 #include "CAboutDlg.h"
+#include "CAddNewLanDlg.h"
 #include "config/ClientConfig.h"
 #include "controls/CWaitingDlg.h"
 #include "controls/DialogKeyFilter.h"
 #include "controls/DialogTemplate.h"
 #include "controls/MessageBoxes.h"
+#include "editor/CAmendLanguageMapDlg.h"
 #include "platform/TextCodec.h"
 
 #include <QAction>
@@ -93,11 +95,12 @@ void CLexivoDlg::buildControls()
     m_entries->horizontalHeader()->setHighlightSections(false);
 
     connect(m_languages, &QComboBox::currentIndexChanged, this, &CLexivoDlg::selectLanguage);
-    connect(m_modify, &QPushButton::clicked, this, [this] { openEditor(-1); });
+    connect(m_modify, &QPushButton::clicked, this, [this] { openEditor(std::nullopt); });
     connect(m_entries, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
         if (index.isValid())
-            openEditor(int(m_entryList.entries().at(index.row()).ordinal));
+            openEditor(m_entryList.entries().at(index.row()).ordinal);
     });
+    connect(m_addLanguage, &QPushButton::clicked, this, &CLexivoDlg::addLanguage);
     connect(m_adjustOrder, &QPushButton::clicked, this, &CLexivoDlg::adjustItemOrder);
 }
 
@@ -220,9 +223,58 @@ void CLexivoDlg::adjustItemOrder()
                                "the english language."_s.arg(name, adjusted));
 }
 
-void CLexivoDlg::openEditor(int preselectedOrdinal)
+EditorContext CLexivoDlg::editorContext()
 {
-    Q_UNUSED(preselectedOrdinal)
+    return {m_languageStore, m_webLanguageStore, m_config, m_presentLanguages,
+            [this](const ValueMap &values) { UpdateListValues(values); }};
+}
+
+void CLexivoDlg::openEditor(std::optional<EntryOrdinal> preselected)
+{
+    const int language = selectedLanguage();
+    if (language < 0)
+        return;
+    QList<EditorRowModel::SourceEntry> rows;
+    rows.reserve(m_entryList.entries().size());
+    for (const EntryListModel::Entry &entry : m_entryList.entries())
+        rows.append({entry.ordinal, entry.attribute, entry.value});
+
+    CAmendLanguageMapDlg editor(editorContext(), this);
+    editor.setSourceList(rows);
+    editor.setEditedLanguage(language);
+    if (preselected)
+        editor.setPreselectedEntry(*preselected);
+    if (editor.exec() != CAmendLanguageMapDlg::Written)
+        return;
+    // Keys the reference lacks go from the saved file.
+    QString errorText;
+    if (!m_languageStore.RemoveKeys(m_config.catalogue.NameAt(language), m_extraAttributes,
+                                    &errorText))
+        MessageBoxes::inform(this, errorText);
+}
+
+void CLexivoDlg::addLanguage()
+{
+    CAddNewLanDlg chooser(m_config.catalogue, m_presentLanguages, this);
+    if (chooser.exec() != 5 || chooser.selectedIndex < 0)
+        return;
+    const int language = chooser.selectedIndex;
+    const QString name = m_config.catalogue.NameAt(language);
+    {
+        WaitingPanel waiting(this, LoadingText);
+        m_languageStore.CreateLanguageFile(name);
+        if (m_needWebLanguage)
+            m_webLanguageStore.CreateWebLanguage(m_config.catalogue.KeyAt(language));
+    }
+    CAmendLanguageMapDlg editor(editorContext(), this);
+    editor.setSourceMap(attributeMap());
+    editor.setEditedLanguage(language);
+    if (editor.exec() != CAmendLanguageMapDlg::Written)
+        return;
+    // The program's own selection: the entry list keeps what it shows.
+    const QSignalBlocker blocker(m_languages);
+    m_languages->addItem(name, language);
+    m_languages->setCurrentIndex(m_languages->count() - 1);
 }
 
 void CLexivoDlg::showAbout()

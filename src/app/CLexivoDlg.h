@@ -2,10 +2,13 @@
 
 #include "EntryListModel.h"
 #include "config/ReconcileIndex.h"
+#include "editor/EditorContext.h"
 #include "store/LanguageStore.h"
 #include "store/WebLanguageStore.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class ClientConfig;
 class QComboBox;
@@ -51,7 +54,9 @@ private:
     void selectLanguage();
     void LoadSelectedLanguage();
     void adjustItemOrder();
-    void openEditor(int preselectedOrdinal);
+    EditorContext editorContext();
+    void openEditor(std::optional<EntryOrdinal> preselected);
+    void addLanguage();
     void showAbout();
     void layoutControls();
     AttributeMap attributeMap() const;

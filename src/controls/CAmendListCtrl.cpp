@@ -31,28 +31,22 @@ CAmendListCtrl::CAmendListCtrl(QWidget *parent)
     connect(header, &QHeaderView::sectionClicked, this, &CAmendListCtrl::sortByHeader);
 }
 
-CAmendListCtrl::ItemStatus CAmendListCtrl::statusOf(const QString &statusText)
-{
-    if (statusText == u"MODIFIED"_s)
-        return Modified;
-    if (statusText == u"ERROR"_s)
-        return Error;
-    if (statusText == u"TOO LONG"_s)
-        return TooLong;
-    return NoStatus;
-}
-
 void CAmendListCtrl::setStatusColumn(int column)
 {
     m_statusColumn = column;
     viewport()->update();
 }
 
+EntryStatus CAmendListCtrl::statusOfRow(const QModelIndex &index) const
+{
+    return statusFromText(index.siblingAtColumn(m_statusColumn).data().toString());
+}
+
 int CAmendListCtrl::GetItemStatus(int row) const
 {
     if (!model())
-        return NoStatus;
-    return statusOf(model()->index(row, m_statusColumn).data().toString());
+        return int(EntryStatus::None);
+    return int(statusOfRow(model()->index(row, 0)));
 }
 
 void CAmendListCtrl::changeEvent(QEvent *event)

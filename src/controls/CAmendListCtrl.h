@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/EntryStatus.h"
+
 #include <QTableView>
 
 // The translation editor's list. Every row is drawn in the colours of its
@@ -11,14 +13,7 @@ class CAmendListCtrl : public QTableView
     Q_OBJECT
 
 public:
-    // The codes of the status texts.
-    enum ItemStatus { NoStatus = 0, Modified = 1, Error = 2, TooLong = 3 };
-
     explicit CAmendListCtrl(QWidget *parent = nullptr);
-
-    // Whole, case-sensitive comparison: "MODIFIED", "ERROR", "TOO LONG";
-    // any other text is no status.
-    static ItemStatus statusOf(const QString &statusText);
 
     void setStatusColumn(int column);
     int statusColumn() const { return m_statusColumn; }
@@ -27,7 +22,9 @@ public:
     int sortColumn() const { return m_sortColumn; }
     bool sortAscending() const { return m_sortAscending; }
 
-    // The status code of a row, read from the status column.
+    // The status of a row, read from its status column's text.
+    EntryStatus statusOfRow(const QModelIndex &index) const;
+    // The same as a code: 0 none, 1 modified, 2 error, 3 too long.
     int GetItemStatus(int row) const;
 
 protected:

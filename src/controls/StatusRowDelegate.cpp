@@ -15,19 +15,19 @@ struct RowLook
     QColor text;
 };
 
-RowLook rowLook(const QStyleOptionViewItem &option, CAmendListCtrl::ItemStatus status)
+RowLook rowLook(const QStyleOptionViewItem &option, EntryStatus status)
 {
     const QColor plainText = option.palette.color(QPalette::Text);
     if (option.state & QStyle::State_Selected)
         return {QColor::fromRgb(StatusRowDelegate::SelectedBackground),
                 option.palette.color(QPalette::HighlightedText)};
     switch (status) {
-    case CAmendListCtrl::Modified:
+    case EntryStatus::Modified:
         return {QColor::fromRgb(StatusRowDelegate::ModifiedBackground), plainText};
-    case CAmendListCtrl::Error:
-    case CAmendListCtrl::TooLong:
+    case EntryStatus::Error:
+    case EntryStatus::TooLong:
         return {QColor::fromRgb(StatusRowDelegate::ErrorBackground), Qt::white};
-    case CAmendListCtrl::NoStatus:
+    case EntryStatus::None:
         break;
     }
     return {QColor(), plainText};
@@ -45,8 +45,7 @@ void StatusRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
 {
     QStyleOptionViewItem cell = option;
     initStyleOption(&cell, index);
-    const QString statusText = index.siblingAtColumn(m_list->statusColumn()).data().toString();
-    const RowLook look = rowLook(cell, CAmendListCtrl::statusOf(statusText));
+    const RowLook look = rowLook(cell, m_list->statusOfRow(index));
 
     painter->save();
     if (look.background.isValid())

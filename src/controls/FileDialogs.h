@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Every file dialog of the program goes through here, so that tests choose
+// the file through one seam.
+namespace FileDialogs {
+
+// The path chosen in a save dialog that asks before replacing a file; empty
+// when cancelled.
+QString saveFileName(QWidget *parent, const QString &initialName, const QString &filter);
+
+// While a chooser is installed no dialog is shown; it gets the initial name
+// and gives the path.
+using Chooser = std::function<QString(const QString &initialName)>;
+void setChooser(Chooser chooser);
+
+} // namespace FileDialogs

@@ -1,0 +1,308 @@
+#include "CAmendLanguageMapDlg.h"
+
+#include "controls/EditorMessages.h"
+#include "TranslationChecks.h"
+#include "config/ClientConfig.h"
+#include "controls/CAmendListCtrl.h"
+#include "controls/CMyEdit.h"
+#include "controls/CViewDlg.h"
+#include "controls/CWaitingDlg.h"
+#include "controls/DialogKeyFilter.h"
+#include "controls/DialogTemplate.h"
+#include "platform/TextCodec.h"
+#include "store/LanguageStore.h"
+#include "store/WebLanguageStore.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString LoadingText = u"Loading data, please wait ..."_s;
+const QColor WarningColour(190, 0, 0);
+const QColor OverflowColour(255, 0, 0);
+const QColor FittingColour(0, 0, 0);
+
+QFont dialogFont()
+{
+    QFont font(u"微软雅黑"_s);
+    font.setPointSize(9);
+    return font;
+}
+
+// Widths are measured in one fixed font, the same for samples and values.
+QFont measuringFont()
+{
+    QFont font(u"微软雅黑"_s);
+    font.setPixelSize(12);
+    return font;
+}
+
+} // namespace
+
+CAmendLanguageMapDlg::CAmendLanguageMapDlg(EditorContext context, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_context(std::move(context))
+    , m_measurer(std::make_unique<FontTextMeasurer>(measuringFont()))
+{
+    setWindowTitle(u"Translation in Process"_s);
+    buildControls();
+    connectControls();
+    DialogKeyFilter::install(this, [this](QKeyEvent *event, QWidget *target) {
+        return handleKey(event, target);
+    });
+}
+
+CAmendLanguageMapDlg::~CAmendLanguageMapDlg() = default;
+
+void CAmendLanguageMapDlg::buildControls()
+{
+    using Kind = ControlSpec::Kind;
+    using Flag = ControlSpec::Flag;
+    const QFont font = dialogFont();
+    buildDialog(
+        this, font, {566, 332},
+        {{1035, Kind::GroupBox, u"Search"_s, {12, 6, 545, 28}},
+         {1008, Kind::LineEdit, {}, {57, 15, 259, 15}},
+         {1007, Kind::RadioButton, u"By Attribute"_s, {332, 17, 49, 10}},
+         {1009, Kind::RadioButton, u"By Value"_s, {388, 17, 40, 10}},
+         {1010, Kind::RadioButton, u"By Reference"_s, {430, 17, 53, 10}},
+         {1033, Kind::Button, u"Search Next"_s, {492, 15, 49, 12}},
+         {1036, Kind::GroupBox, u"Modify"_s, {12, 36, 410, 85}},
+         {1037, Kind::Label, u"Value"_s, {16, 50, 39, 10}, Flag::RightAligned},
+         {1006, Kind::LineEdit, {}, {66, 49, 348, 13}, Flag::Disabled | Flag::Hidden},
+         {1040, Kind::Label, u"Reference"_s, {16, 70, 39, 10}, Flag::RightAligned},
+         {1013, Kind::LineEdit, {}, {57, 69, 348, 13}, Flag::ReadOnly},
+         {1038, Kind::Label, u"Attribute"_s, {16, 93, 39, 10}, Flag::RightAligned},
+         {1005, Kind::LineEdit, {}, {59, 90, 286, 13}, Flag::ReadOnly},
+         {1034, Kind::Button, u"Modify"_s, {354, 90, 51, 13}},
+         {1044, Kind::Label, u"WARNING"_s, {13, 109, 408, 8}},
+         {1039, Kind::Label, u"Select Reference Language"_s, {432, 54, 108, 8}},
+         {1011, Kind::ComboBox, {}, {431, 68, 120, 24}},
+         {1042, Kind::Button, u"Next Blank"_s, {482, 100, 69, 13}, Flag::Hidden},
+         {1041, Kind::Button, u"Remove Redundant Entries"_s, {7, 314, 109, 11}, Flag::Hidden},
+         {1015, Kind::Button, u"添加新属性"_s, {142, 312, 98, 13}, Flag::Hidden},
+         {1051, Kind::Button, u"Save as"_s, {415, 311, 50, 14}},
+         {1016, Kind::Button, u"Save"_s, {498, 311, 50, 14}},
+         {1017, Kind::Button, u"Cancel"_s, {566, 311, 50, 14}}});
+    setMinimumSize(size());
+
+    const DialogUnits units(font);
+    m_value = new CMyEdit(this);
+    placeControl(m_value, 1055, {57, 49, 348, 13}, units);
+    m_list = new CAmendListCtrl(this);
+    placeControl(m_list, 1012, {7, 126, 552, 178}, units);
+    m_list->setModel(&m_rows);
+
+    m_search = control<QLineEdit>(this, 1008);
+    m_byAttribute = control<QRadioButton>(this, 1007);
+    m_byValue = control<QRadioButton>(this, 1009);
+    m_byReference = control<QRadioButton>(this, 1010);
+    m_reference = control<QLineEdit>(this, 1013);
+    m_attribute = control<QLineEdit>(this, 1005);
+    m_warning = control<QLabel>(this, 1044);
+    m_referenceLanguages = control<QComboBox>(this, 1011);
+    m_hiddenAddButton = control<QPushButton>(this, 1015);
+    m_removeRedundant = control<QPushButton>(this, 1041);
+    m_saveAs = control<QPushButton>(this, 1051);
+    m_save = control<QPushButton>(this, 1016);
+    m_cancel = control<QPushButton>(this, 1017);
+
+    QPalette warning = m_warning->palette();
+    warning.setColor(QPalette::WindowText, WarningColour);
+    m_warning->setPalette(warning);
+}
+
+void CAmendLanguageMapDlg::setSourceList(const QList<EditorRowModel::SourceEntry> &entries)
+{
+    m_sourceList = entries;
+    m_sourceMap.reset();
+}
+
+void CAmendLanguageMapDlg::setSourceMap(const AttributeMap &attributes)
+{
+    m_sourceMap = attributes;
+    m_sourceList.clear();
+}
+
+int CAmendLanguageMapDlg::exec()
+{
+    OnInitDialog();
+    return QDialog::exec();
+}
+
+void CAmendLanguageMapDlg::OnInitDialog()
+{
+    if (m_initialised)
+        return;
+    m_initialised = true;
+    WaitingPanel waiting(this, LoadingText);
+
+    const LanguageCatalogue &catalogue = m_context.config.catalogue;
+    setWindowTitle(u"Translation in Process      "_s + catalogue.NameAt(m_editedLanguage));
+
+    m_list->setStatusColumn(EditorRowModel::StatusColumn);
+    m_list->setColumnWidth(EditorRowModel::AttributeColumn, 200);
+    m_list->setColumnWidth(EditorRowModel::ValueColumn, 270);
+    m_list->setColumnWidth(EditorRowModel::ReferenceColumn, 250);
+    m_list->setColumnWidth(EditorRowModel::StatusColumn, 100);
+    if (m_sourceMap)
+        m_rows.setAttributes(*m_sourceMap);
+    else
+        m_rows.setEntries(m_sourceList);
+
+    m_byAttribute->setChecked(true);
+    m_searchColumn = EditorRowModel::AttributeColumn;
+    m_searchPosition = -1;
+
+    fillReferenceLanguages();
+    m_limits = LoadLengthLimits(lengthLimitsPath());
+    LoadReference();
+    m_warning->setText(decodeUtf8OrEmpty(m_context.config.notice));
+    layoutControls();
+
+    if (m_preselected)
+        SelectRow(m_rows.rowOfOrdinal(*m_preselected));
+}
+
+// Every other present language, in catalogue order; English by default, or
+// Chinese when English is the language being edited.
+void CAmendLanguageMapDlg::fillReferenceLanguages()
+{
+    const LanguageCatalogue &catalogue = m_context.config.catalogue;
+    const QSignalBlocker blocker(m_referenceLanguages);
+    for (int row : m_context.presentLanguages) {
+        if (row != m_editedLanguage)
+            m_referenceLanguages->addItem(catalogue.NameAt(row), row);
+    }
+    const QString preferred = m_editedLanguage == 1 ? u"Chinese (PRC)"_s
+                                                     : u"English (United States)"_s;
+    int chosen = 0;
+    for (int item = 0; item < m_referenceLanguages->count(); ++item) {
+        if (m_referenceLanguages->itemText(item).startsWith(preferred, Qt::CaseInsensitive)) {
+            chosen = item;
+            break;
+        }
+    }
+    m_referenceLanguages->setCurrentIndex(m_referenceLanguages->count() > 0 ? chosen : -1);
+}
+
+void CAmendLanguageMapDlg::LoadReference()
+{
+    ValueMap reference;
+    if (m_referenceLanguages->currentIndex() >= 0) {
+        const int language = m_referenceLanguages->currentData().toInt();
+        const LanguageCatalogue &catalogue = m_context.config.catalogue;
+        KeySet ignoredExtraKeys;
+        m_context.languageStore.LoadLanguage(catalogue.NameAt(language), reference,
+                                             ignoredExtraKeys);
+        if (m_context.config.needWebLanguage)
+            m_context.webLanguageStore.LoadWebValues(catalogue.KeyAt(language), reference);
+    }
+    m_rows.applyReference(reference, m_limits, *m_measurer);
+    highlightCurrentRow();
+}
+
+void CAmendLanguageMapDlg::changeReference()
+{
+    {
+        WaitingPanel waiting(this, LoadingText);
+        m_list->hide();
+        LoadReference();
+        m_list->show();
+    }
+    m_list->setFocus();
+}
+
+int CAmendLanguageMapDlg::currentRow() const
+{
+    return m_currentOrdinal ? m_rows.rowOfOrdinal(*m_currentOrdinal) : -1;
+}
+
+void CAmendLanguageMapDlg::highlightCurrentRow()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const EditorRow &shown = m_rows.row(row);
+    const LengthVerdict verdict =
+        CheckDisplayLength(shown.attribute, shown.value, m_limits, *m_measurer);
+    if (!verdict.fits)
+        HighlightOverflow(verdict.cut);
+}
+
+void CAmendLanguageMapDlg::HighlightOverflow(int cut)
+{
+    m_value->colourRange(cut, -1, OverflowColour);
+}
+
+// After every character typed: the part of the field's text beyond the
+// attribute's room turns red, or all of it black when it fits.
+void CAmendLanguageMapDlg::liveHighlight()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const QString &attribute = m_rows.row(row).attribute;
+    if (m_limits.find(attribute) == m_limits.cend())
+        return;
+    const LengthVerdict verdict =
+        CheckDisplayLength(attribute, m_value->text(), m_limits, *m_measurer);
+    if (verdict.fits)
+        m_value->setWholeTextColour(FittingColour);
+    else
+        HighlightOverflow(verdict.cut);
+}
+
+void CAmendLanguageMapDlg::openPreview(int row)
+{
+    if (row < 0 || row >= m_rows.rowCount())
+        return;
+    const EditorRow &entry = m_rows.row(row);
+    CViewDlg preview(this);
+    preview.attributeText = entry.attribute;
+    preview.valueText = entry.value;
+    const auto sample = m_limits.find(entry.attribute);
+    if (sample != m_limits.cend())
+        preview.sampleText = sample->second;
+    preview.exec();
+}
+
+bool CAmendLanguageMapDlg::event(QEvent *event)
+{
+    if (event->type() == ValueEditedEvent) {
+        liveHighlight();
+        return true;
+    }
+    if (event->type() == PreviewRequestEvent) {
+        openPreview(static_cast<PreviewRequest *>(event)->row());
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void CAmendLanguageMapDlg::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    layoutControls();
+}
+
+// The list takes the room the window gains; the command buttons keep to the
+// bottom edge, Save and Cancel to the right.
+void CAmendLanguageMapDlg::layoutControls()
+{
+    const QRect client = rect();
+    const int width = client.width();
+    const int height = client.height();
+    m_list->setGeometry(10, 270, width - 20, height - 315);
+    m_hiddenAddButton->setGeometry(25, height - 40, 100, 30);
+    m_save->setGeometry(width - 230, height - 40, 100, 30);
+    m_cancel->setGeometry(width - 110, height - 40, 100, 30);
+    m_removeRedundant->move(10, height - 40);
+}

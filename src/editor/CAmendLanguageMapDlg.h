@@ -1,0 +1,122 @@
+#pragma once
+
+#include "EditorContext.h"
+#include "EditorRowModel.h"
+#include "LengthLimits.h"
+#include "TextMeasurer.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <optional>
+
+class CAmendListCtrl;
+class CMyEdit;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class WaitingPanel;
+
+// The translation editor: one language's entries beside a reference
+// language, each checked for its format symbols and its width and marked with
+// a status, searched, edited and saved. Ends with Written (5) after a save and
+// Left (6) otherwise.
+class CAmendLanguageMapDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum Result { Written = 5, Left = 6 };
+
+    explicit CAmendLanguageMapDlg(EditorContext context, QWidget *parent = nullptr);
+    ~CAmendLanguageMapDlg() override;
+
+    // Inputs, set before the run: the rows of an existing language, or the
+    // attributes of a new one; the edited language's catalogue row; the entry
+    // to select at the start.
+    void setSourceList(const QList<EditorRowModel::SourceEntry> &entries);
+    void setSourceMap(const AttributeMap &attributes);
+    void setEditedLanguage(int catalogueRow) { m_editedLanguage = catalogueRow; }
+    void setPreselectedEntry(EntryOrdinal ordinal) { m_preselected = ordinal; }
+
+    // Fills the editor; exec() runs it first when the opener has not.
+    void OnInitDialog();
+    int exec() override;
+
+    const EditorRowModel &rows() const { return m_rows; }
+    const LengthLimits &lengthLimits() const { return m_limits; }
+    // The row shown in the edit fields, or -1.
+    int currentRow() const;
+
+    void SelectRow(int row);
+    void CommitValue();
+    void FindNext(const QString &pattern);
+    void FindNextBlank();
+    void Save();
+    void SaveAs();
+
+public slots:
+    void reject() override;
+
+protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildControls();
+    void connectControls();
+    void fillReferenceLanguages();
+    void LoadReference();
+    void changeReference();
+    void showRow(int row, bool focusValue);
+    void highlightCurrentRow();
+    void HighlightOverflow(int cut);
+    void liveHighlight();
+    void openPreview(int row);
+    bool handleKey(QKeyEvent *event, QWidget *target);
+    void moveSelection(int step);
+    void layoutControls();
+    void pullTexts();
+    void pushTexts();
+    std::optional<ValueMap> CollectEntries(bool everyRow, WaitingPanel &waiting);
+    void finishSave(const ValueMap &written);
+    void reportSaveFailure(const QString &errorText);
+
+    EditorContext m_context;
+    QList<EditorRowModel::SourceEntry> m_sourceList;
+    std::optional<AttributeMap> m_sourceMap;
+    int m_editedLanguage = -1;
+    std::optional<EntryOrdinal> m_preselected;
+    bool m_initialised = false;
+
+    EditorRowModel m_rows;
+    LengthLimits m_limits;
+    std::unique_ptr<TextMeasurer> m_measurer;
+
+    // The texts bound to the fields: pulled from them and pushed to them.
+    QString m_searchText;
+    QString m_attributeText;
+    QString m_valueText;
+    QString m_referenceText;
+    int m_searchColumn = 0;
+    int m_searchPosition = -1;
+    std::optional<EntryOrdinal> m_currentOrdinal;
+
+    QLineEdit *m_search = nullptr;
+    QRadioButton *m_byAttribute = nullptr;
+    QRadioButton *m_byValue = nullptr;
+    QRadioButton *m_byReference = nullptr;
+    CMyEdit *m_value = nullptr;
+    QLineEdit *m_reference = nullptr;
+    QLineEdit *m_attribute = nullptr;
+    QLabel *m_warning = nullptr;
+    QComboBox *m_referenceLanguages = nullptr;
+    CAmendListCtrl *m_list = nullptr;
+    QPushButton *m_hiddenAddButton = nullptr;
+    QPushButton *m_save = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QPushButton *m_saveAs = nullptr;
+    QPushButton *m_removeRedundant = nullptr;
+};
