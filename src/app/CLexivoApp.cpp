@@ -28,10 +28,15 @@ CLexivoApp::CLexivoApp(const ClientConfig &config)
     : m_config(config)
 {}
 
-int CLexivoApp::InitInstance()
+void CLexivoApp::prepare()
 {
     substituteDialogFonts();
     CWaitingDlg::registerMessages();
+}
+
+int CLexivoApp::InitInstance()
+{
+    prepare();
 
     CLexivoDlg dialog(m_config);
     if (dialog.OnInitDialog())

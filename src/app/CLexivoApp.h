@@ -12,6 +12,9 @@ public:
     // Returns the process's exit code.
     int InitInstance();
 
+    // Fonts and messages every window relies on; once per process.
+    static void prepare();
+
 private:
     const ClientConfig &m_config;
 };

@@ -41,6 +41,7 @@ public:
     WebLanguageStore &webLanguageStore() { return m_webLanguageStore; }
     const ClientConfig &config() const { return m_config; }
     PresentLanguages &presentLanguages() { return m_presentLanguages; }
+    EditorContext editorContext();
     const EntryListModel &entryList() const { return m_entryList; }
     // The catalogue row of the selected language, or -1.
     int selectedLanguage() const;
@@ -54,7 +55,6 @@ private:
     void selectLanguage();
     void LoadSelectedLanguage();
     void adjustItemOrder();
-    EditorContext editorContext();
     void openEditor(std::optional<EntryOrdinal> preselected);
     void addLanguage();
     void showAbout();

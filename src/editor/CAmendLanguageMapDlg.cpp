@@ -294,7 +294,8 @@ void CAmendLanguageMapDlg::resizeEvent(QResizeEvent *event)
 }
 
 // The list takes the room the window gains; the command buttons keep to the
-// bottom edge, Save and Cancel to the right.
+// bottom edge, Save as, Save and Cancel to the right. (Save as kept its place
+// from the dialog table, where a taller list would cover it.)
 void CAmendLanguageMapDlg::layoutControls()
 {
     const QRect client = rect();
@@ -302,6 +303,7 @@ void CAmendLanguageMapDlg::layoutControls()
     const int height = client.height();
     m_list->setGeometry(10, 270, width - 20, height - 315);
     m_hiddenAddButton->setGeometry(25, height - 40, 100, 30);
+    m_saveAs->setGeometry(width - 350, height - 40, 100, 30);
     m_save->setGeometry(width - 230, height - 40, 100, 30);
     m_cancel->setGeometry(width - 110, height - 40, 100, 30);
     m_removeRedundant->move(10, height - 40);
