@@ -1,0 +1,52 @@
+#include "DemoInstallation.h"
+
+#include "controls/DialogTemplate.h"
+
+#include "TestFiles.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+DemoInstallation::DemoInstallation()
+    : m_previousDirectory(QDir::currentPath())
+{
+    TestFiles::copyTree(TestFiles::demoInstallation(), m_dir.path());
+    QDir::setCurrent(m_dir.path());
+    m_config = ClientConfig::load(QCoreApplication::applicationDirPath());
+    MessageBoxes::setAnswerer([this](const MessageBoxes::Shown &shown) {
+        messages.append(shown);
+        return answer;
+    });
+    m_main = std::make_unique<CLexivoDlg>(m_config);
+    if (m_main->OnInitDialog())
+        m_main->show();
+}
+
+DemoInstallation::~DemoInstallation()
+{
+    m_main.reset();
+    MessageBoxes::setAnswerer({});
+    QDir::setCurrent(m_previousDirectory);
+}
+
+void DemoInstallation::select(const QString &displayName)
+{
+    auto *languages = control<QComboBox>(m_main.get(), 1001);
+    languages->setCurrentIndex(languages->findText(displayName));
+}
+
+std::unique_ptr<CAmendLanguageMapDlg> DemoInstallation::openEditor()
+{
+    auto editor = std::make_unique<CAmendLanguageMapDlg>(m_main->editorContext(), m_main.get());
+    QList<EditorRowModel::SourceEntry> rows;
+    for (const EntryListModel::Entry &entry : m_main->entryList().entries())
+        rows.append({entry.ordinal, entry.attribute, entry.value});
+    editor->setSourceList(rows);
+    editor->setEditedLanguage(m_main->selectedLanguage());
+    editor->OnInitDialog();
+    editor->show();
+    return editor;
+}
