@@ -77,17 +77,18 @@ void CAmendLanguageMapDlg::pullTexts()
 }
 
 // A field whose text already equals its bound text is left alone, so that
-// the value field keeps its colours.
+// the value field keeps its colours. The search field goes last: a change of
+// its text pulls every text back.
 void CAmendLanguageMapDlg::pushTexts()
 {
-    if (m_search->text() != m_searchText)
-        m_search->setText(m_searchText);
     if (m_attribute->text() != m_attributeText)
         m_attribute->setText(m_attributeText);
     if (m_value->text() != m_valueText)
         m_value->setText(m_valueText);
     if (m_reference->text() != m_referenceText)
         m_reference->setText(m_referenceText);
+    if (m_search->text() != m_searchText)
+        m_search->setText(m_searchText);
 }
 
 void CAmendLanguageMapDlg::SelectRow(int row)
