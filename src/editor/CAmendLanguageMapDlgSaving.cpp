@@ -58,13 +58,14 @@ void CAmendLanguageMapDlg::Save()
         waiting.setText(u"Saving data, please wait ..."_s);
         saved = m_context.languageStore.WriteValues(
             written, catalogue.NameAt(m_editedLanguage), &errorText);
-        if (m_context.config.needWebLanguage) {
+        // Web files are written only after the INI file took the values, so a
+        // failed save leaves the language as it was.
+        if (saved && m_context.config.needWebLanguage) {
             const QString keyName = catalogue.KeyAt(m_editedLanguage);
             if (!m_context.webLanguageStore.WriteWebValues(keyName, written)) {
                 saved = false;
-                errorText += (errorText.isEmpty() ? QString() : u"\n"_s)
-                             + u"The web language files of \"%1\" could not all be written."_s
-                                   .arg(keyName);
+                errorText = u"The web language files of \"%1\" could not all be written."_s
+                                .arg(keyName);
             }
         }
     }
