@@ -5,7 +5,6 @@
 #include "TestFiles.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,18 +39,6 @@ const Files EnglishSet = {
 };
 const QByteArray LanguageA = webFile(item("X", "x1") + item("Y", "y1"));
 const QByteArray LanguageB = webFile(item("Z", "z1"));
-
-// Every file under root with its bytes, to show that nothing else was touched.
-Files snapshot(const QString &root)
-{
-    Files files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files.insert(QDir(root).relativeFilePath(path), TestFiles::read(path));
-    }
-    return files;
-}
 
 } // namespace
 
@@ -385,7 +372,7 @@ void tst_WebLanguageStore::createWebLanguage()
          Bom + "<languageInfo>\n\t<items>\t\t<item id=\"Z\"></item>\n\t</items>\n</languageInfo>\n"},
         {u"other.xml"_s, "kept"},
     };
-    QCOMPARE(snapshot(folder), expected);
+    QCOMPARE(TestFiles::snapshot(folder), expected);
     QCOMPARE(TestFiles::read(m_store->indexPath()),
              "[languages]\n0x0804=Chinese (PRC)\n[xmllanguages]\n0x0804=zh-cn\n");
 }
@@ -450,7 +437,8 @@ void tst_WebLanguageStore::createWebLanguageWithoutCatalogueCode()
 {
     open(EnglishSet);
     QVERIFY(m_store->CreateWebLanguage(u"Klingon"_s));
-    QCOMPARE(snapshot(web() + u"/Klingon"_s).keys(), (QStringList{u"a.xml"_s, u"sub/b.xml"_s}));
+    QCOMPARE(TestFiles::snapshot(web() + u"/Klingon"_s).keys(),
+             (QStringList{u"a.xml"_s, u"sub/b.xml"_s}));
     QVERIFY(!QFile::exists(m_store->indexPath()));
 }
 
@@ -469,13 +457,13 @@ void tst_WebLanguageStore::refusesUnsafeKeyNames()
     QFETCH(QString, keyName);
     open(EnglishSet);
     writeFiles(web() + u"/zh-cn"_s, {{u"a.xml"_s, LanguageA}});
-    const Files before = snapshot(m_dir->path());
+    const Files before = TestFiles::snapshot(m_dir->path());
     ValueMap values{{ordinal(0), u"new"_s}};
     QVERIFY(!m_store->CreateWebLanguage(keyName));
     QVERIFY(!m_store->WriteWebValues(keyName, values));
     QVERIFY(!m_store->LoadWebValues(keyName, values));
     QCOMPARE(values.size(), 1u);
-    QCOMPARE(snapshot(m_dir->path()), before);
+    QCOMPARE(TestFiles::snapshot(m_dir->path()), before);
 }
 
 void tst_WebLanguageStore::writtenValuesLoadBack()

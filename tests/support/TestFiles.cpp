@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -34,6 +35,32 @@ void makeWritable(const QString &path)
 {
     QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner
                                     | QFileDevice::WriteUser);
+}
+
+QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(root).relativeFilePath(path), read(path));
+    }
+    return files;
+}
+
+QStringList changedFiles(const QMap<QString, QByteArray> &before, const QString &root)
+{
+    const QMap<QString, QByteArray> after = snapshot(root);
+    QStringList changed;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        if (!before.contains(it.key()) || before.value(it.key()) != it.value())
+            changed.append(it.key());
+    }
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (!after.contains(it.key()))
+            changed.append(it.key());
+    }
+    return changed;
 }
 
 void copyTree(const QString &from, const QString &to)

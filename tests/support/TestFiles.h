@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 
 // Small helpers for tests that build the files they need in a QTemporaryDir.
 namespace TestFiles {
@@ -15,6 +17,13 @@ void write(const QString &path, const QByteArray &bytes);
 // read-only even when the tests run as root.
 void makeReadOnly(const QString &path);
 void makeWritable(const QString &path);
+
+// Every file under root, hidden ones too, by path relative to root, with its
+// bytes: comparing two shows that nothing was changed, added or left behind.
+QMap<QString, QByteArray> snapshot(const QString &root);
+
+// The files under root added, removed or changed since before was taken.
+QStringList changedFiles(const QMap<QString, QByteArray> &before, const QString &root);
 
 // Copies a folder tree; fails the running test on error.
 void copyTree(const QString &from, const QString &to);
