@@ -55,13 +55,20 @@ bool writeFileSafely(const QString &path, const QByteArray &contents, QString *e
     if (!hasWriteAccess(folder))
         return fail(QStringLiteral("its folder is read-only."));
 
+    // Unbuffered: commit() flushes a buffer without reporting a failure, which
+    // put an empty or cut file in the target's place on a full disk.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
-    if (file.write(contents) != contents.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
+    // A short write says nothing about the cause; the next write fails with it.
+    for (qint64 written = 0; written < contents.size();) {
+        const qint64 count = file.write(contents.constData() + written, contents.size() - written);
+        if (count <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return fail(reason);
+        }
+        written += count;
     }
     if (!file.commit())
         return fail(file.errorString());

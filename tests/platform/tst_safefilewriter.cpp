@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "WriteFault.h"
 #include "platform/SafeFileWriter.h"
 
 #include <QDir>
@@ -16,6 +17,8 @@ private slots:
     void keepsPermissions();
     void writableOrUnchanged_data();
     void writableOrUnchanged();
+    void noRoomLeavesTarget_data();
+    void noRoomLeavesTarget();
 };
 
 void tst_SafeFileWriter::keepsPermissions()
@@ -73,6 +76,48 @@ void tst_SafeFileWriter::writableOrUnchanged()
     const QStringList expected { u"target.ini"_s };
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              existing.isEmpty() && !writable ? QStringList() : expected);
+}
+
+void tst_SafeFileWriter::noRoomLeavesTarget_data()
+{
+    QTest::addColumn<WriteFault::Kind>("kind");
+    QTest::addColumn<QByteArray>("before"); // null: no file
+    QTest::addColumn<qsizetype>("size");
+
+    // Qt buffers writes up to 16 KiB and writes larger blocks at once.
+    for (const WriteFault::Kind kind : { WriteFault::FullDisk, WriteFault::FileSizeLimit }) {
+        for (const qsizetype size : { 10, 100 * 1024 }) {
+            QTest::addRow("%s, %lld bytes over a file", WriteFault::name(kind), qlonglong(size))
+                << kind << "old"_ba << size;
+            QTest::addRow("%s, %lld bytes, new file", WriteFault::name(kind), qlonglong(size))
+                << kind << QByteArray() << size;
+        }
+    }
+}
+
+// Neither an empty nor a cut file takes the target's place, and the reason
+// reaches the user.
+void tst_SafeFileWriter::noRoomLeavesTarget()
+{
+    QFETCH(WriteFault::Kind, kind);
+    QFETCH(QByteArray, before);
+    QFETCH(qsizetype, size);
+
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(u"folder"_s);
+    const QString path = folder + u"/target.ini"_s;
+    QVERIFY(QDir().mkpath(folder));
+    if (!before.isNull())
+        TestFiles::write(path, before);
+    const WriteFault fault(kind, path);
+    if (!fault.unavailable().isEmpty())
+        QSKIP(qPrintable(fault.unavailable()));
+    const auto files = TestFiles::snapshot(folder);
+
+    QString error;
+    QVERIFY(!fault.during([&] { return writeFileSafely(path, QByteArray(size, 'n'), &error); }));
+    QCOMPARE(TestFiles::changedFiles(files, folder), QStringList());
+    QVERIFY2(!error.contains(u"Unknown error"_s), qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(tst_SafeFileWriter)
