@@ -39,6 +39,16 @@ bool write(const QString &folder, const LanguageCatalogue &catalogue, const Size
                                       size.webFiles);
 }
 
+QByteArray lengthLimits(int referenceKeys)
+{
+    QByteArray bytes = "[text]\n";
+    for (int index = 0; index < referenceKeys; ++index) {
+        bytes += SyntheticLanguageFiles::key(index).toUtf8() + '='
+                 + SyntheticLanguageFiles::referenceValue(index).toUtf8().replace('=', '-') + '\n';
+    }
+    return bytes;
+}
+
 QStringList languageFiles(const QString &folder, const QString &displayName,
                           const QString &keyName)
 {

@@ -1,13 +1,16 @@
 // Times what a user waits for in the main window on the reference load
 // (10,000 keys, 60 languages, 3,000 web items in 40 files): start-up until
-// the language list is filled, and selecting a language until its entries are
-// listed, each beside reading the files involved once. Best of several runs.
+// the language list is filled, selecting a language until its entries are
+// listed, opening the editor on them and switching its reference, each beside
+// reading the files involved once. Best of several runs.
 
 #include "SyntheticInstallation.h"
 #include "app/CLexivoDlg.h"
 #include "config/ClientConfig.h"
 #include "controls/CWaitingDlg.h"
 #include "controls/DialogTemplate.h"
+#include "editor/CAmendLanguageMapDlg.h"
+#include "platform/SafeFileWriter.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -72,6 +75,12 @@ int main(int argc, char *argv[])
         return 1;
     }
     QDir::setCurrent(folder.path());
+    // The editor reads its length limits beside the executable.
+    if (!writeFileSafely(QCoreApplication::applicationDirPath() + u"/CheckLength.ini"_s,
+                         SyntheticInstallation::lengthLimits(10000))) {
+        std::printf("error: the length limits could not be written\n");
+        return 1;
+    }
 
     const QString english = u"English (United States)"_s;
     const QStringList startupFiles =
@@ -103,5 +112,33 @@ int main(int argc, char *argv[])
                           bestOf([&] { readAll(germanFiles); }), 200)
                    && withinBudget;
     std::printf("entries listed: %d\n", dialog.entryList().rowCount());
+
+    // The editor on every row with both checks, and a change of its reference.
+    std::unique_ptr<CAmendLanguageMapDlg> editor;
+    const double opening = bestOf([&] {
+        editor = std::make_unique<CAmendLanguageMapDlg>(dialog.editorContext(), &dialog);
+        QList<EditorRowModel::SourceEntry> rows;
+        for (const EntryListModel::Entry &entry : dialog.entryList().entries())
+            rows.append({entry.ordinal, entry.attribute, entry.value});
+        editor->setSourceList(rows);
+        editor->setEditedLanguage(dialog.selectedLanguage());
+        editor->OnInitDialog();
+        editor->show();
+        QCoreApplication::processEvents();
+    });
+    withinBudget = report("opening the editor with both checks on every row", opening,
+                          bestOf([&] { readAll(germanFiles); }), 500)
+                   && withinBudget;
+    auto *references = control<QComboBox>(editor.get(), 1011);
+    const int englishItem = references->findText(english);
+    const double switching = bestOf([&] {
+        references->setCurrentIndex(englishItem == 0 ? 1 : 0);
+        references->setCurrentIndex(englishItem);
+        QCoreApplication::processEvents();
+    }) / 2;
+    withinBudget = report("switching the editor's reference", switching,
+                          bestOf([&] { readAll(startupFiles); }), 500)
+                   && withinBudget;
+    std::printf("editor rows: %d\n", editor->rows().rowCount());
     return withinBudget ? 0 : 1;
 }
