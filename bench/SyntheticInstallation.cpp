@@ -23,9 +23,9 @@ bool write(const QString &folder, const LanguageCatalogue &catalogue, const Size
     QStringList keyNames;
     for (int row = 0; row < size.languageCount && row < catalogue.count(); ++row) {
         const QString name = catalogue.NameAt(row);
-        const QByteArray bytes =
-            row == 1 ? SyntheticLanguageFiles::referenceFile(size.referenceKeys)
-                     : SyntheticLanguageFiles::languageFile(size.referenceKeys, row);
+        const QByteArray bytes = row == 1
+            ? SyntheticLanguageFiles::referenceFile(size.referenceKeys)
+            : SyntheticLanguageFiles::languageFile(size.referenceKeys, row);
         if (!writeFileSafely(languageFolder + u'/' + name + u".ini"_s, bytes))
             return false;
         languages += catalogue.CodeAt(row).toUtf8() + '=' + name.toUtf8() + '\n';
@@ -35,8 +35,8 @@ bool write(const QString &folder, const LanguageCatalogue &catalogue, const Size
     }
     return writeFileSafely(languageFolder + u'/' + LanguageIndex::FileName,
                            languages + webLanguages)
-           && SyntheticWebTree::write(folder + u"/Web/LanguageInfo"_s, keyNames, size.webItems,
-                                      size.webFiles);
+        && SyntheticWebTree::write(folder + u"/Web/LanguageInfo"_s, keyNames, size.webItems,
+                                   size.webFiles);
 }
 
 QByteArray lengthLimits(int referenceKeys)
@@ -44,16 +44,15 @@ QByteArray lengthLimits(int referenceKeys)
     QByteArray bytes = "[text]\n";
     for (int index = 0; index < referenceKeys; ++index) {
         bytes += SyntheticLanguageFiles::key(index).toUtf8() + '='
-                 + SyntheticLanguageFiles::referenceValue(index).toUtf8().replace('=', '-') + '\n';
+            + SyntheticLanguageFiles::referenceValue(index).toUtf8().replace('=', '-') + '\n';
     }
     return bytes;
 }
 
-QStringList languageFiles(const QString &folder, const QString &displayName,
-                          const QString &keyName)
+QStringList languageFiles(const QString &folder, const QString &displayName, const QString &keyName)
 {
-    QStringList files{folder + u"/language/"_s + displayName + u".ini"_s};
-    QDirIterator web(folder + u"/Web/LanguageInfo/"_s + keyName, {u"*.xml"_s}, QDir::Files,
+    QStringList files { folder + u"/language/"_s + displayName + u".ini"_s };
+    QDirIterator web(folder + u"/Web/LanguageInfo/"_s + keyName, { u"*.xml"_s }, QDir::Files,
                      QDirIterator::Subdirectories);
     while (web.hasNext())
         files.append(web.next());

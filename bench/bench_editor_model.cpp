@@ -3,6 +3,7 @@
 // and sorting 20,000 rows by their values, each way. Each figure is the best
 // of several runs, besides the very first opening.
 
+#include "BenchTiming.h"
 #include "editor/EditorRowModel.h"
 #include "editor/TextMeasurer.h"
 
@@ -17,31 +18,12 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using namespace BenchTiming;
 
 namespace {
 
-constexpr int Runs = 7;
 constexpr int OpenRows = 10000;
 constexpr int SortRows = 20000;
-
-double bestOf(const std::function<void()> &prepare, const std::function<void()> &work)
-{
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (int run = 0; run < Runs; ++run) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed());
-    }
-    return best / 1e6;
-}
-
-bool report(const char *name, double measured, double limit)
-{
-    std::printf("%s: %.1f ms (limit %.0f ms)\n", name, measured, limit);
-    return measured <= limit;
-}
 
 // Rows as a client's language files hold them: four in five INI entries with
 // printf symbols and escapes, the rest web entries with brace symbols, mixed
@@ -104,7 +86,7 @@ int main(int argc, char *argv[])
     coldTimer.start();
     openEditor();
     const double coldOpening = coldTimer.nsecsElapsed() / 1e6;
-    const double opening = bestOf([] {}, openEditor);
+    const double opening = bestOf(openEditor);
     const double switching = bestOf(
         [] {}, [&] { openModel.applyReference(open.otherReference, open.limits, *measurer); });
 
@@ -125,10 +107,11 @@ int main(int argc, char *argv[])
     for (int row = 0; row < openModel.rowCount(); ++row)
         failing += openModel.GetItemStatus(row) != EntryStatus::None;
     std::printf("open: %d rows, %d marked ERROR or TOO LONG\n", OpenRows, failing);
-    const bool coldOk = report("open 10000 rows with both checks, first run", coldOpening, 500);
-    const bool openOk = report("open 10000 rows with both checks", opening, 500);
-    const bool switchOk = report("switch the reference of 10000 rows", switching, 500);
-    const bool ascendingOk = report("sort 20000 rows by value, ascending", ascending, 100);
-    const bool descendingOk = report("sort 20000 rows by value, descending", descending, 100);
+    const bool coldOk
+        = reportBudget("open 10000 rows with both checks, first run", coldOpening, 500);
+    const bool openOk = reportBudget("open 10000 rows with both checks", opening, 500);
+    const bool switchOk = reportBudget("switch the reference of 10000 rows", switching, 500);
+    const bool ascendingOk = reportBudget("sort 20000 rows by value, ascending", ascending, 100);
+    const bool descendingOk = reportBudget("sort 20000 rows by value, descending", descending, 100);
     return coldOk && openOk && switchOk && ascendingOk && descendingOk ? 0 : 1;
 }

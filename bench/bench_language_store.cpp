@@ -4,6 +4,7 @@
 // language file against writing its bytes once. Each figure is the best of
 // several runs, in both modes.
 
+#include "BenchTiming.h"
 #include "SyntheticLanguageFiles.h"
 #include "config/LanguageCatalogue.h"
 #include "platform/SafeFileWriter.h"
@@ -20,40 +21,11 @@
 #include <limits>
 
 using namespace Qt::StringLiterals;
+using namespace BenchTiming;
 
 namespace {
 
 constexpr int KeyCount = 10000;
-constexpr int Runs = 7;
-
-// Best time of Runs runs in milliseconds; prepare runs untimed before each.
-double bestOf(const std::function<void()> &prepare, const std::function<void()> &work)
-{
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (int run = 0; run < Runs; ++run) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed());
-    }
-    return best / 1e6;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool report(const char *what, double measured, const char *baselineName, double baseline,
-            double ratioLimit)
-{
-    const double ratio = measured / baseline;
-    std::printf("%s: %.1f ms, %s: %.1f ms, ratio %.1f (limit %.0f)\n", what, measured, baselineName,
-                baseline, ratio, ratioLimit);
-    return ratio <= ratioLimit;
-}
 
 // Times work on the file at path against writing the bytes it left there once.
 bool timeWrite(const char *what, const QString &path, const std::function<void()> &prepare,
@@ -65,7 +37,7 @@ bool timeWrite(const char *what, const QString &path, const std::function<void()
     const double baseline = bestOf(prepare, [&] { writeFileSafely(path, bytes); });
     if (!written)
         std::printf("error: %s failed\n", what);
-    return report(what, measured, "baseline", baseline, 10) && written;
+    return reportRatio(what, measured, "baseline", baseline, 10) && written;
 }
 
 bool runMode(const QString &folder, bool utf8Mode, const LanguageCatalogue &catalogue)
@@ -90,13 +62,13 @@ bool runMode(const QString &folder, bool utf8Mode, const LanguageCatalogue &cata
         [&] { loaded = {}; }, [&] { store.LoadLanguage(german, loaded.values, loaded.extraKeys); });
     qsizetype lineCount = 0;
     const double readAndSplit
-        = bestOf([] {}, [&] { lineCount = readFile(germanPath).split('\n').size(); });
+        = bestOf([&] { lineCount = readFile(germanPath).split('\n').size(); });
     // The split also gives the header and the empty text after the last line end.
     if (loaded.values.size() != size_t(KeyCount) || lineCount != KeyCount + 2) {
         std::puts("error: the language file did not load whole");
         return false;
     }
-    bool ok = report("LoadLanguage", load, "read and split", readAndSplit, 3);
+    bool ok = reportRatio("LoadLanguage", load, "read and split", readAndSplit, 3);
 
     const auto removeGerman = [&] { QFile::remove(germanPath); };
     ok = timeWrite("CreateLanguageFile", germanPath, removeGerman,

@@ -4,6 +4,7 @@
 // listed, opening the editor on them and switching its reference, each beside
 // reading the files involved once. Best of several runs.
 
+#include "BenchTiming.h"
 #include "SyntheticInstallation.h"
 #include "app/CLexivoDlg.h"
 #include "config/ClientConfig.h"
@@ -25,39 +26,16 @@
 #include <limits>
 
 using namespace Qt::StringLiterals;
+using namespace BenchTiming;
 
 namespace {
-
-constexpr int Runs = 5;
-
-double bestOf(const std::function<void()> &work)
-{
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (int run = 0; run < Runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed());
-    }
-    return best / 1e6;
-}
 
 qint64 readAll(const QStringList &files)
 {
     qint64 bytes = 0;
-    for (const QString &path : files) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            bytes += file.readAll().size();
-    }
+    for (const QString &path : files)
+        bytes += readFile(path).size();
     return bytes;
-}
-
-bool report(const char *what, double measured, double baseline, double budget)
-{
-    std::printf("%s: %.1f ms (budget %.0f ms), reading its files once: %.1f ms, ratio %.1f\n",
-                what, measured, budget, baseline, measured / baseline);
-    return measured <= budget;
 }
 
 } // namespace
@@ -83,8 +61,8 @@ int main(int argc, char *argv[])
     }
 
     const QString english = u"English (United States)"_s;
-    const QStringList startupFiles =
-        SyntheticInstallation::languageFiles(folder.path(), english, u"en-us"_s)
+    const QStringList startupFiles
+        = SyntheticInstallation::languageFiles(folder.path(), english, u"en-us"_s)
         << folder.filePath(u"language/LanguageIndex.ini"_s);
     const double startup = bestOf([&] {
         CLexivoDlg dialog(config);
@@ -92,8 +70,9 @@ int main(int argc, char *argv[])
         dialog.show();
         QCoreApplication::processEvents();
     });
-    bool withinBudget = report("start-up to the language list", startup,
-                               bestOf([&] { readAll(startupFiles); }), 1000);
+    bool withinBudget
+        = reportBudget("start-up to the language list", startup, 1000, "reading its files once",
+                       bestOf([&] { readAll(startupFiles); }));
 
     const QString german = u"German (Germany)"_s;
     CLexivoDlg dialog(config);
@@ -106,11 +85,11 @@ int main(int argc, char *argv[])
         languages->setCurrentIndex(germanItem);
         QCoreApplication::processEvents();
     });
-    const QStringList germanFiles =
-        SyntheticInstallation::languageFiles(folder.path(), german, u"German_Germany"_s);
-    withinBudget = report("selecting a language until its list is filled", selection,
-                          bestOf([&] { readAll(germanFiles); }), 200)
-                   && withinBudget;
+    const QStringList germanFiles
+        = SyntheticInstallation::languageFiles(folder.path(), german, u"German_Germany"_s);
+    withinBudget = reportBudget("selecting a language until its list is filled", selection, 200,
+                                "reading its files once", bestOf([&] { readAll(germanFiles); }))
+        && withinBudget;
     std::printf("entries listed: %d\n", dialog.entryList().rowCount());
 
     // The editor on every row with both checks, and a change of its reference.
@@ -119,26 +98,27 @@ int main(int argc, char *argv[])
         editor = std::make_unique<CAmendLanguageMapDlg>(dialog.editorContext(), &dialog);
         QList<EditorRowModel::SourceEntry> rows;
         for (const EntryListModel::Entry &entry : dialog.entryList().entries())
-            rows.append({entry.ordinal, entry.attribute, entry.value});
+            rows.append({ entry.ordinal, entry.attribute, entry.value });
         editor->setSourceList(rows);
         editor->setEditedLanguage(dialog.selectedLanguage());
         editor->OnInitDialog();
         editor->show();
         QCoreApplication::processEvents();
     });
-    withinBudget = report("opening the editor with both checks on every row", opening,
-                          bestOf([&] { readAll(germanFiles); }), 500)
-                   && withinBudget;
+    withinBudget = reportBudget("opening the editor with both checks on every row", opening, 500,
+                                "reading its files once", bestOf([&] { readAll(germanFiles); }))
+        && withinBudget;
     auto *references = control<QComboBox>(editor.get(), 1011);
     const int englishItem = references->findText(english);
     const double switching = bestOf([&] {
-        references->setCurrentIndex(englishItem == 0 ? 1 : 0);
-        references->setCurrentIndex(englishItem);
-        QCoreApplication::processEvents();
-    }) / 2;
-    withinBudget = report("switching the editor's reference", switching,
-                          bestOf([&] { readAll(startupFiles); }), 500)
-                   && withinBudget;
+                                 references->setCurrentIndex(englishItem == 0 ? 1 : 0);
+                                 references->setCurrentIndex(englishItem);
+                                 QCoreApplication::processEvents();
+                             })
+        / 2;
+    withinBudget = reportBudget("switching the editor's reference", switching, 500,
+                                "reading its files once", bestOf([&] { readAll(startupFiles); }))
+        && withinBudget;
     std::printf("editor rows: %d\n", editor->rows().rowCount());
     return withinBudget ? 0 : 1;
 }

@@ -2,8 +2,8 @@
 // against loading, and loading and saving, each of its files once with
 // XmlPathDocument in the same run. Each figure is the best of several runs.
 
+#include "BenchTiming.h"
 #include "SyntheticWebTree.h"
-
 #include "config/LanguageCatalogue.h"
 #include "store/WebLanguageStore.h"
 #include "xml/XmlPathDocument.h"
@@ -18,32 +18,13 @@
 #include <limits>
 
 using namespace Qt::StringLiterals;
+using namespace BenchTiming;
 
 namespace {
 
 constexpr int ItemCount = 3000;
 constexpr int FileCount = 40;
-constexpr int Runs = 7;
 constexpr double BudgetMs = 200;
-
-double bestMs(const std::function<void()> &work)
-{
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (int run = 0; run < Runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed());
-    }
-    return best / 1e6;
-}
-
-bool report(const char *what, double measured, const char *limitName, double limit)
-{
-    std::printf("%s: %.1f ms (budget %.0f ms), %s: %.1f ms, ratio %.1f\n", what, measured,
-                BudgetMs, limitName, limit, measured / limit);
-    return measured <= BudgetMs;
-}
 
 } // namespace
 
@@ -58,8 +39,7 @@ int main()
     const QString keyName = u"zh-cn"_s;
     const LanguageCatalogue catalogue = LanguageCatalogue::builtIn();
     WebLanguageStore store(catalogue);
-    if (!QDir().mkpath(language)
-        || !SyntheticWebTree::write(web, {keyName}, ItemCount, FileCount)
+    if (!QDir().mkpath(language) || !SyntheticWebTree::write(web, { keyName }, ItemCount, FileCount)
         || !store.Open(web, language) || store.webItems().size() != ItemCount
         || store.fileList().size() != FileCount) {
         std::puts("error: the synthetic web folder could not be made or opened");
@@ -70,11 +50,11 @@ int main()
         files.push_back(QDir::cleanPath(web + u'/' + keyName + u'/' + path).toStdString());
 
     ValueMap loaded;
-    const double load = bestMs([&] {
+    const double load = bestOf([&] {
         loaded.clear();
         store.LoadWebValues(keyName, loaded);
     });
-    const double loadFiles = bestMs([&] {
+    const double loadFiles = bestOf([&] {
         for (const std::string &file : files)
             XmlPathDocument().Load(file);
     });
@@ -83,8 +63,9 @@ int main()
     for (auto &[ordinal, value] : edited)
         value += u" (edited)"_s;
     bool written = true;
-    const double write = bestMs([&] { written = store.WriteWebValues(keyName, edited) && written; });
-    const double loadSaveFiles = bestMs([&] {
+    const double write
+        = bestOf([&] { written = store.WriteWebValues(keyName, edited) && written; });
+    const double loadSaveFiles = bestOf([&] {
         for (const std::string &file : files) {
             XmlPathDocument document;
             document.Load(file);
@@ -97,8 +78,9 @@ int main()
     }
 
     std::printf("web folder: %d items in %d files\n", ItemCount, FileCount);
-    const bool loadOk = report("LoadWebValues", load, "load each file once", loadFiles);
-    const bool writeOk = report("WriteWebValues", write, "load and save each file once",
-                                loadSaveFiles);
+    const bool loadOk
+        = reportBudget("LoadWebValues", load, BudgetMs, "load each file once", loadFiles);
+    const bool writeOk = reportBudget("WriteWebValues", write, BudgetMs,
+                                      "load and save each file once", loadSaveFiles);
     return loadOk && writeOk ? 0 : 1;
 }
