@@ -23,6 +23,8 @@ public:
     // Chooses the encoding from the byte-order mark at the start of file.
     static ProfileCodec detect(QByteArrayView file);
 
+    Encoding encoding() const { return m_encoding; }
+
     // The byte-order mark found at the start of the file (empty when none).
     const QByteArray &mark() const { return m_mark; }
 

@@ -45,25 +45,39 @@ ProfileFile::State ProfileFile::state() const
     return d->state;
 }
 
-QStringList ProfileFile::sectionLines(const QString &section) const
+void ProfileFile::visitSectionLines(const QString &section,
+                                    const std::function<void(QStringView)> &visit) const
 {
     const ProfileCodec &codec = d->document.codec();
-    const QList<QByteArrayView> entries = d->document.entries(codec.fromWide(section));
+    for (const QByteArrayView line : d->document.entries(codec.fromWide(section)))
+        visit(codec.toWide(line));
+}
+
+void ProfileFile::visitSectionLinesNarrow(const QByteArray &section,
+                                          const std::function<void(QByteArrayView)> &visit) const
+{
+    const ProfileCodec &codec = d->document.codec();
+    const bool bytesAreNarrow = codec.encoding() == ProfileCodec::Encoding::Utf8;
+    for (const QByteArrayView line : d->document.entries(codec.fromNarrow(section))) {
+        if (bytesAreNarrow)
+            visit(line);
+        else
+            visit(codec.toNarrow(line));
+    }
+}
+
+QStringList ProfileFile::sectionLines(const QString &section) const
+{
     QStringList lines;
-    lines.reserve(entries.size());
-    for (const QByteArrayView line : entries)
-        lines.append(codec.toWide(line));
+    visitSectionLines(section, [&lines](QStringView line) { lines.append(line.toString()); });
     return lines;
 }
 
 QList<QByteArray> ProfileFile::sectionLinesNarrow(const QByteArray &section) const
 {
-    const ProfileCodec &codec = d->document.codec();
-    const QList<QByteArrayView> entries = d->document.entries(codec.fromNarrow(section));
     QList<QByteArray> lines;
-    lines.reserve(entries.size());
-    for (const QByteArrayView line : entries)
-        lines.append(codec.toNarrow(line));
+    visitSectionLinesNarrow(section,
+                            [&lines](QByteArrayView line) { lines.append(line.toByteArray()); });
     return lines;
 }
 

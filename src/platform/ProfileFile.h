@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 // One INI file held in memory, read and written the way the client's Windows
@@ -47,6 +48,13 @@ public:
     // Lines of the section (see above). A missing section gives an empty list.
     QStringList sectionLines(const QString &section) const;
     QList<QByteArray> sectionLinesNarrow(const QByteArray &section) const;
+
+    // The same lines handed to visit one by one, without a list; the narrow
+    // lines of a UTF-8 file are views of the file's bytes, copied nowhere.
+    void visitSectionLines(const QString &section,
+                           const std::function<void(QStringView line)> &visit) const;
+    void visitSectionLinesNarrow(const QByteArray &section,
+                                 const std::function<void(QByteArrayView line)> &visit) const;
 
     // Key writes and the key delete, applied in memory.
     void writeKey(const QString &section, const QString &key, const QString &value);

@@ -55,6 +55,11 @@ bool LanguageStore::LoadReferenceKeys()
     }
     m_referenceKeys = std::move(referenceKeys);
     m_ordinalByKey = std::move(ordinalByKey);
+    m_ordinalByAsciiKey.clear();
+    for (auto it = m_ordinalByKey.cbegin(); it != m_ordinalByKey.cend(); ++it) {
+        if (QtPrivate::isAscii(it.key()))
+            m_ordinalByAsciiKey.insert(it.key().toLatin1(), it.value());
+    }
     return true;
 }
 
@@ -78,14 +83,19 @@ public:
         m_values[ordinal - m_first] = std::move(value);
     }
 
-    // A value already in values stays.
+    // A value already in values stays. The ordinals come in ascending order,
+    // so each new one is placed right before the first larger one in values.
     void moveInto(ValueMap &values)
     {
-        auto hint = values.begin();
+        auto larger = values.begin();
         for (size_t i = 0; i < m_values.size(); ++i) {
-            if (m_values[i])
-                hint = std::next(
-                    values.emplace_hint(hint, m_first + EntryOrdinal(i), std::move(*m_values[i])));
+            if (!m_values[i])
+                continue;
+            const EntryOrdinal ordinal = m_first + EntryOrdinal(i);
+            while (larger != values.end() && larger->first < ordinal)
+                ++larger;
+            if (larger == values.end() || larger->first != ordinal)
+                values.emplace_hint(larger, ordinal, std::move(*m_values[i]));
         }
     }
 
@@ -133,10 +143,10 @@ bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
     LoadedValues loaded(m_referenceKeys);
     // valueOfLine() gives nothing for a line that is not valid text, which
     // then counts as empty. The first line of a key wins.
-    const auto addEntry = [&](QStringView key, const auto &valueOfLine) {
-        if (key.isEmpty())
-            return;
-        const std::optional<EntryOrdinal> ordinal = ordinalOfKey(key);
+    // ordinal is the key's reference ordinal, or nothing for a key the
+    // reference lacks; keyText gives the key as written.
+    const auto addEntryOf = [&](std::optional<EntryOrdinal> ordinal, const auto &keyText,
+                                const auto &valueOfLine) {
         if (ordinal && loaded.contains(*ordinal))
             return;
         std::optional<QString> value = valueOfLine();
@@ -145,7 +155,11 @@ bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
         if (ordinal)
             loaded.insert(*ordinal, std::move(*value));
         else
-            extraKeys.insert(key.toString());
+            extraKeys.insert(keyText());
+    };
+    const auto addEntry = [&](QStringView key, const auto &valueOfLine) {
+        if (!key.isEmpty())
+            addEntryOf(ordinalOfKey(key), [key] { return key.toString(); }, valueOfLine);
     };
 
     if (m_utf8Mode) {
@@ -154,28 +168,49 @@ bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
         // single byte, the line is valid UTF-8 when the key's part and the
         // value are.
         KeyDecoder keyDecoder;
-        for (const QByteArray &line : file.sectionLinesNarrow(NarrowTextSection)) {
+        file.visitSectionLinesNarrow(NarrowTextSection, [&](QByteArrayView line) {
             const qsizetype lastEquals = line.lastIndexOf('=');
             if (lastEquals < 0)
-                continue;
-            if (const auto keyPart = keyDecoder.decode(QByteArrayView(line).first(lastEquals))) {
-                addEntry(keyPart->trimmed(), [&line] {
-                    return decodeUtf8Strict(QByteArrayView(line).sliced(line.indexOf('=') + 1));
-                });
-            }
-        }
+                return;
+            const auto valueOfLine = [&line] {
+                return decodeUtf8Strict(line.sliced(line.indexOf('=') + 1));
+            };
+            const QByteArrayView keyBytes = line.first(lastEquals).trimmed();
+            if (const auto ordinal = ordinalOfAsciiKey(keyBytes)) {
+                if (!keyBytes.isEmpty())
+                    addEntryOf(*ordinal, [keyBytes] { return QString::fromLatin1(keyBytes); },
+                               valueOfLine);
+            } else if (const auto keyPart = keyDecoder.decode(line.first(lastEquals)))
+                addEntry(keyPart->trimmed(), valueOfLine);
+        });
     } else {
-        for (const QString &line : file.sectionLines(TextSection)) {
+        file.visitSectionLines(TextSection, [&](QStringView line) {
             const qsizetype lastEquals = line.lastIndexOf(u'=');
             if (lastEquals < 0)
-                continue;
-            addEntry(QStringView(line).first(lastEquals).trimmed(), [&] {
-                return std::optional(QStringView(line).sliced(lastEquals + 1).trimmed().toString());
+                return;
+            addEntry(line.first(lastEquals).trimmed(), [&] {
+                return std::optional(line.sliced(lastEquals + 1).trimmed().toString());
             });
-        }
+        });
     }
     loaded.moveInto(values);
     return true;
+}
+
+std::optional<std::optional<EntryOrdinal>>
+LanguageStore::ordinalOfAsciiKey(QByteArrayView key) const
+{
+    bool lowerCase = false;
+    for (const char c : key) {
+        if (quint8(c) >= 0x80)
+            return std::nullopt;
+        lowerCase = lowerCase || (c >= 'a' && c <= 'z');
+    }
+    const auto it = m_ordinalByAsciiKey.constFind(
+        lowerCase ? key.toByteArray().toUpper() : QByteArray::fromRawData(key.data(), key.size()));
+    if (it == m_ordinalByAsciiKey.constEnd())
+        return std::optional<EntryOrdinal>();
+    return std::optional<EntryOrdinal>(*it);
 }
 
 std::optional<EntryOrdinal> LanguageStore::ordinalOfKey(QStringView key) const

@@ -88,6 +88,8 @@ private:
     // store is not open or name could reach outside the folder.
     QString languageFilePath(const QString &name, QString *errorText) const;
     std::optional<EntryOrdinal> ordinalOfKey(QStringView key) const;
+    // The same for the bytes of a UTF-8 key; nothing is decoded for an ASCII one.
+    std::optional<std::optional<EntryOrdinal>> ordinalOfAsciiKey(QByteArrayView key) const;
     bool recreateWithReferenceKeys(const QString &path, const QByteArray &initialBytes,
                                    const QString &value, QString *errorText) const;
     bool writeValuesTo(const QString &path, const ValueMap &values, SharedKey sharedKey,
@@ -99,4 +101,5 @@ private:
     QString m_languageFolder;
     AttributeMap m_referenceKeys;
     QHash<QString, EntryOrdinal> m_ordinalByKey; // upper-case key -> lowest ordinal
+    QHash<QByteArray, EntryOrdinal> m_ordinalByAsciiKey; // the ASCII keys, as bytes
 };
