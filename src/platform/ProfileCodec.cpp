@@ -72,7 +72,8 @@ QString ProfileCodec::toWide(QByteArrayView text) const
     if (m_encoding == Encoding::Utf8)
         return QString::fromUtf8(text);
     QString wide(unitCount(text), Qt::Uninitialized);
-    qFromLittleEndian<char16_t>(text.data(), wide.size(), wide.data());
+    if (!wide.isEmpty()) // empty text may have no data, which the copy must not be given
+        qFromLittleEndian<char16_t>(text.data(), wide.size(), wide.data());
     return wide;
 }
 
@@ -88,7 +89,8 @@ QByteArray ProfileCodec::fromWide(QStringView text) const
     if (m_encoding == Encoding::Utf8)
         return text.toUtf8();
     QByteArray bytes(2 * text.size(), Qt::Uninitialized);
-    qToLittleEndian<char16_t>(text.data(), text.size(), bytes.data());
+    if (!text.isEmpty()) // as in toWide
+        qToLittleEndian<char16_t>(text.data(), text.size(), bytes.data());
     return bytes;
 }
 

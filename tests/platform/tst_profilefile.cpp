@@ -165,6 +165,9 @@ void tst_ProfileFile::rewrite_data()
     QTest::newRow("UTF-16LE round trip")
         << utf16(u"; \u00e9\r\n[Text]\r\na=\xD800\r\n") << QList { write("text", "b", "\u4e2d") }
         << utf16(u"; \u00e9\r\n[Text]\r\na=\xD800\r\nb=\u4e2d\r\n");
+    QTest::newRow("UTF-16LE empty key and value")
+        << utf16(u"[s]\r\n") << QList { write("s", "k", {}), write("s", {}, {}), remove("s", "k") }
+        << utf16(u"[s]\r\n=\r\n");
     QTest::newRow("UTF-16LE narrow writes, odd last byte kept")
         << utf16(u"[s]\na=1").append('\x01')
         << QList { writeNarrow("s", "A", "\xC3\xA9"), writeNarrow("t", "b", "2") }
