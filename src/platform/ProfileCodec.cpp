@@ -70,7 +70,7 @@ QByteArrayView ProfileCodec::lineEndBytes(LineEnd end) const
 QString ProfileCodec::toWide(QByteArrayView text) const
 {
     if (m_encoding == Encoding::Utf8)
-        return QString::fromUtf8(text);
+        return decodeUtf8(text);
     QString wide(unitCount(text), Qt::Uninitialized);
     if (!wide.isEmpty()) // empty text may have no data, which the copy must not be given
         qFromLittleEndian<char16_t>(text.data(), wide.size(), wide.data());
@@ -98,7 +98,7 @@ QByteArray ProfileCodec::fromNarrow(QByteArrayView text) const
 {
     if (m_encoding == Encoding::Utf8)
         return text.toByteArray();
-    return fromWide(QString::fromUtf8(text));
+    return fromWide(decodeUtf8(text));
 }
 
 QString ProfileCodec::matchKey(QByteArrayView text) const

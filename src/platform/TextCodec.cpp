@@ -16,3 +16,13 @@ QString decodeUtf8OrEmpty(QByteArrayView bytes)
 {
     return decodeUtf8Strict(bytes).value_or(QString());
 }
+
+QString decodeUtf8(QByteArrayView bytes)
+{
+    // The common case takes the faster QString::fromUtf8.
+    if (!bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
+                                               | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}

@@ -14,3 +14,7 @@ std::optional<QString> decodeUtf8Strict(QByteArrayView bytes);
 
 // Strict decoding with an empty string on failure.
 QString decodeUtf8OrEmpty(QByteArrayView bytes);
+
+// Decoding that replaces what is not UTF-8. Unlike QString::fromUtf8 it keeps
+// a leading U+FEFF: inside a file, such as at the start of a line, it is text.
+QString decodeUtf8(QByteArrayView bytes);

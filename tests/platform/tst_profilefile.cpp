@@ -168,6 +168,9 @@ void tst_ProfileFile::rewrite_data()
     QTest::newRow("UTF-16LE empty key and value")
         << utf16(u"[s]\r\n") << QList { write("s", "k", {}), write("s", {}, {}), remove("s", "k") }
         << utf16(u"[s]\r\n=\r\n");
+    QTest::newRow("UTF-16LE narrow write keeps a leading U+FEFF")
+        << utf16(u"[s]\n") << QList { writeNarrow("s", "\xEF\xBB\xBFk", "\xEF\xBB\xBFv") }
+        << utf16(u"[s]\n\uFEFFk=\uFEFFv\n");
     QTest::newRow("UTF-16LE narrow writes, odd last byte kept")
         << utf16(u"[s]\na=1").append('\x01')
         << QList { writeNarrow("s", "A", "\xC3\xA9"), writeNarrow("t", "b", "2") }
@@ -223,6 +226,8 @@ void tst_ProfileFile::readSection_data()
         << "[s]\na\0b=1\n"_ba << u"s"_s << QStringList { u"a\0b=1"_s };
     QTest::newRow("UTF-8 mark before the first header")
         << "\xEF\xBB\xBF[s]\na=1"_ba << u"s"_s << QStringList { u"a=1"_s };
+    QTest::newRow("U+FEFF leading a line is text")
+        << "[s]\n\xEF\xBB\xBF" "a=1\n"_ba << u"s"_s << QStringList { u"\uFEFFa=1"_s };
     QTest::newRow("UTF-16LE, units holding the bytes of CR and LF")
         << utf16(u"[\u4e0a]\r\na=\u4e0d\u0d0a\r\n") << u"\u4e0a"_s
         << QStringList { u"a=\u4e0d\u0d0a"_s };
