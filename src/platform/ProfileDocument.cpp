@@ -14,6 +14,14 @@ bool changesStructure(const ProfileCodec &codec, const ProfileLine &entry)
     return entry.kind == LineKind::Header || hasLineBreak(codec, entry.text);
 }
 
+// A line ending in CR before an empty line ending in LF: together they read
+// back as one CR LF, so a change that makes them neighbours changes which
+// lines the file has.
+bool joinLineEnds(const ProfileLine &line, const ProfileLine &next)
+{
+    return line.end == LineEnd::Cr && next.text.isEmpty() && next.end == LineEnd::Lf;
+}
+
 // The first of several equal names wins.
 void insertFirst(QHash<QString, qsizetype> &index, const QString &name, qsizetype position)
 {
@@ -98,6 +106,10 @@ bool ProfileDocument::removeKey(QByteArrayView section, QByteArrayView key)
         return false;
 
     target.lines.remove(found);
+    if (found < target.lines.size() && joinLineEnds(target.lines[found - 1], target.lines[found])) {
+        reparse();
+        return true;
+    }
     target.keysValid = false;
     if (found < target.lastEntry) {
         --target.lastEntry;
@@ -182,7 +194,8 @@ void ProfileDocument::insertEntry(Section &section, QByteArrayView key, const QS
     const ProfileLine entry = newLine({ key, m_equals, value });
     const qsizetype at = section.lastEntry + 1;
     section.lines.insert(at, entry);
-    if (changesStructure(m_codec, entry))
+    if (changesStructure(m_codec, entry)
+        || (at + 1 < section.lines.size() && joinLineEnds(entry, section.lines[at + 1])))
         return reparse();
     if (entry.kind != LineKind::Entry)
         return; // a key starting with ";" reads back as a comment

@@ -152,6 +152,12 @@ void tst_ProfileFile::rewrite_data()
     QTest::newRow("mixed line ends: the first one is used")
         << "; x\r\n[s]\na=1\r"_ba << QList { write("s", "a", "2"), write("s", "b", "3") }
         << "; x\r\n[s]\na=2\rb=3\r\n"_ba;
+    QTest::newRow("delete puts CR before an empty LF line: they join")
+        << "[s]\r\na=1\rb=2\n\n"_ba << QList { remove("s", "b"), write("s", "c", "3") }
+        << "[s]\r\na=1\r\nc=3\r\n"_ba;
+    QTest::newRow("new CR line before an empty LF line: they join")
+        << "[s]\ra=1\r\n\n"_ba << QList { write("s", "b", "2"), write("s", "c", "3") }
+        << "[s]\ra=1\r\nb=2\r\nc=3\r"_ba;
     QTest::newRow("invalid UTF-8 and NUL bytes untouched")
         << "\xFF\n[s]\n\xFE=1\na\0b=2\n"_ba
         << QList { write("s", "c", "3"), writeNarrow("s", "\xFE", "\xFD"), write("s", "a", "x") }
