@@ -4,6 +4,9 @@
 
 std::optional<QString> decodeUtf8Strict(QByteArrayView bytes)
 {
+    // Valid text takes the fast path; fromUtf8 would drop a leading U+FEFF.
+    if (!bytes.startsWith("\xEF\xBB\xBF") && bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
                                                | QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
