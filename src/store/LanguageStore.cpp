@@ -65,6 +65,16 @@ bool LanguageStore::LoadReferenceKeys()
 
 namespace {
 
+// The last c in text, given the first at first. Values seldom hold a second
+// "=", so searching forward from the first beats scanning the line backwards.
+template<typename View, typename Char>
+qsizetype lastOf(View text, Char c, qsizetype first)
+{
+    for (qsizetype next = text.indexOf(c, first + 1); next >= 0; next = text.indexOf(c, first + 1))
+        first = next;
+    return first;
+}
+
 // The values of one load, held by position in the reference table and moved
 // into the caller's map in ordinal order at the end: far cheaper than
 // inserting into the map in the order of the file's lines.
@@ -169,11 +179,12 @@ bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
         // value are.
         KeyDecoder keyDecoder;
         file.visitSectionLinesNarrow(NarrowTextSection, [&](QByteArrayView line) {
-            const qsizetype lastEquals = line.lastIndexOf('=');
-            if (lastEquals < 0)
+            const qsizetype firstEquals = line.indexOf('=');
+            if (firstEquals < 0)
                 return;
-            const auto valueOfLine = [&line] {
-                return decodeUtf8Strict(line.sliced(line.indexOf('=') + 1));
+            const qsizetype lastEquals = lastOf(line, '=', firstEquals);
+            const auto valueOfLine = [&line, firstEquals] {
+                return decodeUtf8Strict(line.sliced(firstEquals + 1));
             };
             const QByteArrayView keyBytes = line.first(lastEquals).trimmed();
             if (const auto ordinal = ordinalOfAsciiKey(keyBytes)) {
@@ -185,9 +196,10 @@ bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
         });
     } else {
         file.visitSectionLines(TextSection, [&](QStringView line) {
-            const qsizetype lastEquals = line.lastIndexOf(u'=');
-            if (lastEquals < 0)
+            const qsizetype firstEquals = line.indexOf(u'=');
+            if (firstEquals < 0)
                 return;
+            const qsizetype lastEquals = lastOf(line, u'=', firstEquals);
             addEntry(line.first(lastEquals).trimmed(), [&] {
                 return std::optional(line.sliced(lastEquals + 1).trimmed().toString());
             });
@@ -200,30 +212,39 @@ bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
 std::optional<std::optional<EntryOrdinal>>
 LanguageStore::ordinalOfAsciiKey(QByteArrayView key) const
 {
+    // Most keys are written as the reference has them: one look-up settles
+    // them without looking at their characters.
+    const auto found = m_ordinalByAsciiKey.constFind(QByteArray::fromRawData(key.data(), key.size()));
+    if (found != m_ordinalByAsciiKey.constEnd())
+        return std::optional<EntryOrdinal>(*found);
     bool lowerCase = false;
     for (const char c : key) {
         if (quint8(c) >= 0x80)
             return std::nullopt;
         lowerCase = lowerCase || (c >= 'a' && c <= 'z');
     }
-    const auto it = m_ordinalByAsciiKey.constFind(
-        lowerCase ? key.toByteArray().toUpper() : QByteArray::fromRawData(key.data(), key.size()));
-    if (it == m_ordinalByAsciiKey.constEnd())
+    if (!lowerCase)
         return std::optional<EntryOrdinal>();
-    return std::optional<EntryOrdinal>(*it);
+    const auto upper = m_ordinalByAsciiKey.constFind(key.toByteArray().toUpper());
+    if (upper == m_ordinalByAsciiKey.constEnd())
+        return std::optional<EntryOrdinal>();
+    return std::optional<EntryOrdinal>(*upper);
 }
 
 std::optional<EntryOrdinal> LanguageStore::ordinalOfKey(QStringView key) const
 {
-    // Keys are upper-case ASCII in practice: those are looked up as they are,
-    // through raw data, sparing a copy and the Unicode case mapping per line.
-    const bool upperAscii = std::all_of(key.begin(), key.end(), [](QChar c) {
-        return c.unicode() < 0x80 && (c < u'a' || c > u'z');
-    });
+    // Keys are upper case in practice: those are found as they are, through
+    // raw data, sparing a copy and the Unicode case mapping per line.
     const QString rawKey = QString::fromRawData(key.data(), key.size());
-    const auto it = m_ordinalByKey.constFind(upperAscii ? rawKey : rawKey.toUpper());
-    if (it == m_ordinalByKey.constEnd())
-        return std::nullopt;
+    auto it = m_ordinalByKey.constFind(rawKey);
+    if (it == m_ordinalByKey.constEnd()) {
+        const QString upper = rawKey.toUpper();
+        if (upper == rawKey)
+            return std::nullopt;
+        it = m_ordinalByKey.constFind(upper);
+        if (it == m_ordinalByKey.constEnd())
+            return std::nullopt;
+    }
     return *it;
 }
 
