@@ -61,6 +61,30 @@ ProfileDocument::ProfileDocument(QByteArray file)
     });
 }
 
+void ProfileDocument::visitEntries(QByteArrayView file, const ProfileCodec &codec,
+                                   QByteArrayView section,
+                                   const std::function<void(QByteArrayView)> &visit)
+{
+    const QByteArrayView body = file.sliced(codec.mark().size());
+    const QByteArrayView text = codec.units(body, 0, codec.unitCount(body));
+    const QString wanted = codec.matchKey(trimmed(codec, section));
+    enum class Place { Before, Inside, After } place = Place::Before;
+    splitLines(codec, text, [&](const ProfileLine &line) {
+        if (place == Place::After)
+            return;
+        if (line.kind == LineKind::Header) {
+            // Lines before the first header belong to no section; of two
+            // sections with one name the first is read.
+            if (place == Place::Inside)
+                place = Place::After;
+            else if (codec.matchKey(sectionName(codec, line.text)) == wanted)
+                place = Place::Inside;
+        } else if (place == Place::Inside && line.kind == LineKind::Entry) {
+            visit(line.text);
+        }
+    });
+}
+
 QList<QByteArrayView> ProfileDocument::entries(QByteArrayView section) const
 {
     const qsizetype index = findSection(trimmed(m_codec, section));

@@ -31,6 +31,12 @@ public:
     // valid until the next change.
     QList<QByteArrayView> entries(QByteArrayView section) const;
 
+    // The same lines of a file that is only read, found in one pass over its
+    // bytes without building a document; views into file.
+    static void visitEntries(QByteArrayView file, const ProfileCodec &codec,
+                             QByteArrayView section,
+                             const std::function<void(QByteArrayView)> &visit);
+
     // Replaces the first line of section whose key matches, or inserts
     // key=value after the section's last entry, or appends the section.
     void setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value);

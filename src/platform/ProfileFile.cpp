@@ -6,12 +6,34 @@
 #include <QDir>
 #include <QFile>
 
+#include <optional>
+
 struct ProfileFile::Data
 {
     QString path;
     State state = State::Missing;
-    ProfileDocument document;
+    // The bytes as read; the editable document is built at the first change,
+    // so a file that is only read is never taken apart line by line.
+    QByteArray bytes;
+    ProfileCodec codec;
+    std::optional<ProfileDocument> document;
     bool modified = false;
+
+    ProfileDocument &editable()
+    {
+        if (!document)
+            document.emplace(bytes);
+        return *document;
+    }
+
+    void visitEntries(QByteArrayView section,
+                      const std::function<void(QByteArrayView)> &visit) const
+    {
+        if (!document)
+            return ProfileDocument::visitEntries(bytes, codec, section, visit);
+        for (const QByteArrayView line : document->entries(section))
+            visit(line);
+    }
 };
 
 ProfileFile::ProfileFile(const QString &path)
@@ -27,7 +49,8 @@ ProfileFile::ProfileFile(const QString &path)
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return;
-    d->document = ProfileDocument(std::move(bytes));
+    d->codec = ProfileCodec::detect(bytes);
+    d->bytes = std::move(bytes);
     d->state = State::Loaded;
 }
 
@@ -48,22 +71,22 @@ ProfileFile::State ProfileFile::state() const
 void ProfileFile::visitSectionLines(const QString &section,
                                     const std::function<void(QStringView)> &visit) const
 {
-    const ProfileCodec &codec = d->document.codec();
-    for (const QByteArrayView line : d->document.entries(codec.fromWide(section)))
-        visit(codec.toWide(line));
+    const ProfileCodec &codec = d->codec;
+    d->visitEntries(codec.fromWide(section),
+                    [&](QByteArrayView line) { visit(codec.toWide(line)); });
 }
 
 void ProfileFile::visitSectionLinesNarrow(const QByteArray &section,
                                           const std::function<void(QByteArrayView)> &visit) const
 {
-    const ProfileCodec &codec = d->document.codec();
+    const ProfileCodec &codec = d->codec;
     const bool bytesAreNarrow = codec.encoding() == ProfileCodec::Encoding::Utf8;
-    for (const QByteArrayView line : d->document.entries(codec.fromNarrow(section))) {
+    d->visitEntries(codec.fromNarrow(section), [&](QByteArrayView line) {
         if (bytesAreNarrow)
             visit(line);
         else
             visit(codec.toNarrow(line));
-    }
+    });
 }
 
 QStringList ProfileFile::sectionLines(const QString &section) const
@@ -85,8 +108,8 @@ void ProfileFile::writeKey(const QString &section, const QString &key, const QSt
 {
     if (d->state == State::Unreadable)
         return;
-    const ProfileCodec &codec = d->document.codec();
-    d->document.setValue(codec.fromWide(section), codec.fromWide(key), codec.fromWide(value));
+    const ProfileCodec &codec = d->codec;
+    d->editable().setValue(codec.fromWide(section), codec.fromWide(key), codec.fromWide(value));
     d->modified = true;
 }
 
@@ -95,15 +118,16 @@ void ProfileFile::writeKeyNarrow(const QByteArray &section, const QByteArray &ke
 {
     if (d->state == State::Unreadable)
         return;
-    const ProfileCodec &codec = d->document.codec();
-    d->document.setValue(codec.fromNarrow(section), codec.fromNarrow(key), codec.fromNarrow(value));
+    const ProfileCodec &codec = d->codec;
+    d->editable().setValue(codec.fromNarrow(section), codec.fromNarrow(key),
+                           codec.fromNarrow(value));
     d->modified = true;
 }
 
 void ProfileFile::deleteKey(const QString &section, const QString &key)
 {
-    const ProfileCodec &codec = d->document.codec();
-    if (d->document.removeKey(codec.fromWide(section), codec.fromWide(key)))
+    const ProfileCodec &codec = d->codec;
+    if (d->editable().removeKey(codec.fromWide(section), codec.fromWide(key)))
         d->modified = true;
 }
 
@@ -123,7 +147,7 @@ bool ProfileFile::save(QString *errorText)
     }
     if (!d->modified)
         return true;
-    if (!writeFileSafely(d->path, d->document.contents(), errorText))
+    if (!writeFileSafely(d->path, contents(), errorText))
         return false;
     d->modified = false;
     d->state = State::Loaded;
@@ -132,7 +156,7 @@ bool ProfileFile::save(QString *errorText)
 
 QByteArray ProfileFile::contents() const
 {
-    return d->document.contents();
+    return d->document ? d->document->contents() : d->bytes;
 }
 
 namespace Profile {

@@ -252,6 +252,12 @@ void tst_ProfileFile::readSection()
     for (const QString &line : lines)
         narrow.append(line.toUtf8());
     QCOMPARE(Profile::readSectionNarrow(path, section.toUtf8()), narrow);
+
+    // A file being edited reads its lines from its document, a file only read
+    // from one pass over its bytes: both see the same lines.
+    ProfileFile edited(path);
+    edited.deleteKey(u"no such section"_s, u"no such key"_s);
+    QCOMPARE(edited.sectionLines(section), lines);
 }
 
 void tst_ProfileFile::narrowReadPassesBytes()
