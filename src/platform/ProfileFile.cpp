@@ -119,8 +119,12 @@ void ProfileFile::writeKeyNarrow(const QByteArray &section, const QByteArray &ke
     if (d->state == State::Unreadable)
         return;
     const ProfileCodec &codec = d->codec;
-    d->editable().setValue(codec.fromNarrow(section), codec.fromNarrow(key),
-                           codec.fromNarrow(value));
+    // A UTF-8 file takes narrow strings as they are, without copies.
+    if (codec.encoding() == ProfileCodec::Encoding::Utf8)
+        d->editable().setValue(section, key, value);
+    else
+        d->editable().setValue(codec.fromNarrow(section), codec.fromNarrow(key),
+                               codec.fromNarrow(value));
     d->modified = true;
 }
 

@@ -55,6 +55,9 @@ bool LanguageStore::LoadReferenceKeys()
     }
     m_referenceKeys = std::move(referenceKeys);
     m_ordinalByKey = std::move(ordinalByKey);
+    m_referenceKeysUtf8.clear();
+    for (const auto &[ordinal, key] : m_referenceKeys)
+        m_referenceKeysUtf8.push_back(key.toUtf8());
     m_ordinalByAsciiKey.clear();
     for (auto it = m_ordinalByKey.cbegin(); it != m_ordinalByKey.cend(); ++it) {
         if (QtPrivate::isAscii(it.key()))

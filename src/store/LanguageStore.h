@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QString>
 
+#include <vector>
+
 #include <optional>
 
 class LanguageCatalogue;
@@ -94,12 +96,16 @@ private:
                                    const QString &value, QString *errorText) const;
     bool writeValuesTo(const QString &path, const ValueMap &values, SharedKey sharedKey,
                        QString *errorText) const;
-    void writeKey(ProfileFile &file, const QString &key, const QString &value) const;
+    // Writes the reference key of ordinal with value.
+    void writeKey(ProfileFile &file, EntryOrdinal ordinal, const QString &value) const;
 
     const LanguageCatalogue &m_catalogue;
     bool m_utf8Mode = false;
     QString m_languageFolder;
     AttributeMap m_referenceKeys;
+    // The same keys as UTF-8, by ordinal less the first ordinal: every write
+    // in UTF-8 mode needs them.
+    std::vector<QByteArray> m_referenceKeysUtf8;
     QHash<QString, EntryOrdinal> m_ordinalByKey; // upper-case key -> lowest ordinal
     QHash<QByteArray, EntryOrdinal> m_ordinalByAsciiKey; // the ASCII keys, as bytes
 };

@@ -73,7 +73,7 @@ bool LanguageStore::recreateWithReferenceKeys(const QString &path, const QByteAr
     // initialBytes, and a failure leaves the old file whole.
     ProfileFile document { QString() };
     for (const auto &[ordinal, key] : m_referenceKeys)
-        writeKey(document, key, value);
+        writeKey(document, ordinal, value);
     return writeFileSafely(path, initialBytes + document.contents(), errorText);
 }
 
@@ -90,15 +90,18 @@ bool LanguageStore::writeValuesTo(const QString &path, const ValueMap &values, S
             continue;
         if (sharedKey == SharedKey::FirstValueWins && !written.insert(key->second).second)
             continue;
-        writeKey(file, key->second, it->second);
+        writeKey(file, it->first, it->second);
     }
     return file.save(errorText);
 }
 
-void LanguageStore::writeKey(ProfileFile &file, const QString &key, const QString &value) const
+void LanguageStore::writeKey(ProfileFile &file, EntryOrdinal ordinal, const QString &value) const
 {
-    if (m_utf8Mode)
-        file.writeKeyNarrow(NarrowTextSection, key.toUtf8(), value.toUtf8());
-    else
-        file.writeKey(TextSection, key, value);
+    if (m_utf8Mode) {
+        const EntryOrdinal first = m_referenceKeys.begin()->first;
+        file.writeKeyNarrow(NarrowTextSection, m_referenceKeysUtf8[ordinal - first],
+                            value.toUtf8());
+    } else {
+        file.writeKey(TextSection, m_referenceKeys.at(ordinal), value);
+    }
 }
