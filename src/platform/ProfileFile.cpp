@@ -69,7 +69,7 @@ ProfileFile::State ProfileFile::state() const
 }
 
 void ProfileFile::visitSectionLines(const QString &section,
-                                    const std::function<void(QStringView)> &visit) const
+                                    const std::function<void(QString &&)> &visit) const
 {
     const ProfileCodec &codec = d->codec;
     d->visitEntries(codec.fromWide(section),
@@ -92,7 +92,7 @@ void ProfileFile::visitSectionLinesNarrow(const QByteArray &section,
 QStringList ProfileFile::sectionLines(const QString &section) const
 {
     QStringList lines;
-    visitSectionLines(section, [&lines](QStringView line) { lines.append(line.toString()); });
+    visitSectionLines(section, [&lines](QString &&line) { lines.append(std::move(line)); });
     return lines;
 }
 

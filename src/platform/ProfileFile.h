@@ -49,10 +49,11 @@ public:
     QStringList sectionLines(const QString &section) const;
     QList<QByteArray> sectionLinesNarrow(const QByteArray &section) const;
 
-    // The same lines handed to visit one by one, without a list; the narrow
-    // lines of a UTF-8 file are views of the file's bytes, copied nowhere.
+    // The same lines handed to visit one by one, without a list; a wide line
+    // is the visitor's to keep, the narrow lines of a UTF-8 file are views of
+    // the file's bytes, copied nowhere.
     void visitSectionLines(const QString &section,
-                           const std::function<void(QStringView line)> &visit) const;
+                           const std::function<void(QString &&line)> &visit) const;
     void visitSectionLinesNarrow(const QByteArray &section,
                                  const std::function<void(QByteArrayView line)> &visit) const;
 

@@ -162,13 +162,15 @@ bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
                                 const auto &valueOfLine) {
         if (ordinal && loaded.contains(*ordinal))
             return;
+        // Taken first: the value may be made from the line's own buffer.
+        QString extraKey = ordinal ? QString() : keyText();
         std::optional<QString> value = valueOfLine();
         if (!value)
             return;
         if (ordinal)
             loaded.insert(*ordinal, std::move(*value));
         else
-            extraKeys.insert(keyText());
+            extraKeys.insert(std::move(extraKey));
     };
     const auto addEntry = [&](QStringView key, const auto &valueOfLine) {
         if (!key.isEmpty())
@@ -198,13 +200,16 @@ bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
                 addEntry(keyPart->trimmed(), valueOfLine);
         });
     } else {
-        file.visitSectionLines(TextSection, [&](QStringView line) {
+        file.visitSectionLines(TextSection, [&](QString &&line) {
             const qsizetype firstEquals = line.indexOf(u'=');
             if (firstEquals < 0)
                 return;
-            const qsizetype lastEquals = lastOf(line, u'=', firstEquals);
-            addEntry(line.first(lastEquals).trimmed(), [&] {
-                return std::optional(line.sliced(lastEquals + 1).trimmed().toString());
+            const qsizetype lastEquals = lastOf(QStringView(line), u'=', firstEquals);
+            addEntry(QStringView(line).first(lastEquals).trimmed(), [&] {
+                // The line's own buffer becomes the value.
+                QString value = std::move(line);
+                value.remove(0, lastEquals + 1);
+                return std::optional(std::move(value).trimmed());
             });
         });
     }
