@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    libtinyxml2-dev
+    qt6-base-dev qt6-base-dev-tools libtinyxml2-dev
+    clang libclang-rt-14-dev
     fonts-wqy-microhei fonts-droid-fallback
 )
 
