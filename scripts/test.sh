@@ -7,3 +7,4 @@ scripts/setup.sh
 cmake --preset sanitize
 cmake --build --preset sanitize
 ctest --preset sanitize
+scripts/fuzz.sh 30
