@@ -34,6 +34,13 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+void noteUnoptimisedBuild()
+{
+#ifndef NDEBUG
+    std::puts("note: not an optimised build; build in Release mode for meaningful figures");
+#endif
+}
+
 bool reportRatio(const char *what, double measured, const char *baselineName, double baseline,
                  double ratioLimit)
 {

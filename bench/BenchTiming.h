@@ -17,6 +17,9 @@ double bestOf(const std::function<void()> &work, int runs = 7);
 
 QByteArray readFile(const QString &path);
 
+// Says so when the benchmark was not built with optimisation.
+void noteUnoptimisedBuild();
+
 // "what: 2.0 ms, baseline: 0.5 ms, ratio 4.0 (limit 10)"; true within the limit.
 bool reportRatio(const char *what, double measured, const char *baselineName, double baseline,
                  double ratioLimit);

@@ -92,9 +92,7 @@ bool runMode(const QString &folder, bool utf8Mode, const LanguageCatalogue &cata
 
 int main()
 {
-#ifndef NDEBUG
-    std::puts("note: not an optimised build; build in Release mode for meaningful figures");
-#endif
+    noteUnoptimisedBuild();
     QTemporaryDir dir;
     const QString folder = dir.filePath(u"language"_s);
     if (!QDir().mkpath(folder)

@@ -3,6 +3,7 @@
 // once, and reading its section against reading the file and splitting it
 // into lines. Each figure is the best of several runs.
 
+#include "BenchTiming.h"
 #include "platform/ProfileFile.h"
 #include "platform/SafeFileWriter.h"
 
@@ -16,6 +17,7 @@
 #include <limits>
 
 using namespace Qt::StringLiterals;
+using namespace BenchTiming;
 
 namespace {
 
@@ -54,19 +56,14 @@ Times bestOf(const std::function<void()> &prepare, const std::function<void()> &
 
 bool report(const char *what, const char *limitName, Times times, double ratioLimit)
 {
-    const double ratio = times.layer / times.limit;
-    std::printf("%s: %.1f ms, %s: %.1f ms, ratio %.1f (limit %.0f)\n", what, times.layer, limitName,
-                times.limit, ratio, ratioLimit);
-    return ratio <= ratioLimit;
+    return reportRatio(what, times.layer, limitName, times.limit, ratioLimit);
 }
 
 } // namespace
 
 int main()
 {
-#ifndef NDEBUG
-    std::puts("note: not an optimised build; build in Release mode for meaningful figures");
-#endif
+    noteUnoptimisedBuild();
     QTemporaryDir dir;
     const QString path = dir.filePath(u"bench.ini"_s);
     const QString section = u"text"_s;

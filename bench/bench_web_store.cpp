@@ -30,9 +30,7 @@ constexpr double BudgetMs = 200;
 
 int main()
 {
-#ifndef NDEBUG
-    std::puts("note: not an optimised build; build in Release mode for meaningful figures");
-#endif
+    noteUnoptimisedBuild();
     QTemporaryDir dir;
     const QString web = dir.filePath(u"Web/LanguageInfo"_s);
     const QString language = dir.filePath(u"language"_s);
