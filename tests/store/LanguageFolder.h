@@ -22,6 +22,13 @@ public:
     QString filePath(const QString &fileName) const { return folder() + u'/' + fileName; }
     QString iniPath(const QString &name) const { return filePath(name + QStringLiteral(".ini")); }
 
+    // Writes the language file name + ".ini" when bytes is not null (null: no file).
+    void writeLanguage(const QString &name, const QByteArray &bytes) const
+    {
+        if (!bytes.isNull())
+            TestFiles::write(iniPath(name), bytes);
+    }
+
     // Opens store on the folder; true when it holds at least one reference key.
     bool open(LanguageStore &store, bool utf8Mode) const
     {

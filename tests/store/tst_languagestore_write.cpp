@@ -76,8 +76,7 @@ void tst_LanguageStoreWrite::createLanguageFile()
     QFETCH(QByteArray, expected);
 
     const LanguageFolder folder(Reference);
-    if (!existing.isNull())
-        TestFiles::write(folder.iniPath(German), existing);
+    folder.writeLanguage(German, existing);
     const QString indexPath = folder.filePath(LanguageIndex::FileName);
     TestFiles::write(indexPath, "[languages]\n0x0409=English (United States)\n");
     LanguageStore store(m_catalogue);
@@ -155,8 +154,7 @@ void tst_LanguageStoreWrite::writeValues()
     QFETCH(QByteArray, expected);
 
     const LanguageFolder folder(Reference);
-    if (!existing.isNull())
-        TestFiles::write(folder.iniPath(German), existing);
+    folder.writeLanguage(German, existing);
     LanguageStore store(m_catalogue);
     QVERIFY(folder.open(store, utf8Mode));
     const AttributeMap table = store.ReferenceKeyTable();
@@ -265,8 +263,7 @@ void tst_LanguageStoreWrite::removeKeys()
     QFETCH(QByteArray, expected);
 
     const LanguageFolder folder(Reference);
-    if (!existing.isNull())
-        TestFiles::write(folder.iniPath(German), existing);
+    folder.writeLanguage(German, existing);
     LanguageStore store(m_catalogue);
     QVERIFY(folder.open(store, utf8Mode));
 
