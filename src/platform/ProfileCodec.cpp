@@ -41,16 +41,14 @@ ProfileCodec ProfileCodec::detect(QByteArrayView file)
     return codec;
 }
 
-qsizetype ProfileCodec::indexOf(QByteArrayView text, char c, qsizetype from) const
+qsizetype ProfileCodec::indexOfUtf16(QByteArrayView text, char c, qsizetype from) const
 {
-    // Searching bytes is much faster than walking units; in UTF-16 a match
-    // counts only as the low byte of a unit whose high byte is zero.
-    for (qsizetype at = from * m_unitSize;; ++at) {
-        at = text.indexOf(c, at);
+    // Searching bytes is much faster than walking units; a match counts only
+    // as the low byte of a unit whose high byte is zero.
+    for (qsizetype at = 2 * from;; ++at) {
+        at = findByte(text, c, at);
         if (at < 0)
             return unitCount(text);
-        if (m_unitSize == 1)
-            return at;
         if (at % 2 == 0 && at + 1 < text.size() && text[at + 1] == '\0')
             return at / 2;
     }

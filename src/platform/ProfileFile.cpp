@@ -68,6 +68,11 @@ ProfileFile::State ProfileFile::state() const
     return d->state;
 }
 
+bool ProfileFile::holdsUtf8() const
+{
+    return d->codec.encoding() == ProfileCodec::Encoding::Utf8;
+}
+
 void ProfileFile::visitSectionLines(const QString &section,
                                     const std::function<void(QString &&)> &visit) const
 {
@@ -80,13 +85,10 @@ void ProfileFile::visitSectionLinesNarrow(const QByteArray &section,
                                           const std::function<void(QByteArrayView)> &visit) const
 {
     const ProfileCodec &codec = d->codec;
-    const bool bytesAreNarrow = codec.encoding() == ProfileCodec::Encoding::Utf8;
-    d->visitEntries(codec.fromNarrow(section), [&](QByteArrayView line) {
-        if (bytesAreNarrow)
-            visit(line);
-        else
-            visit(codec.toNarrow(line));
-    });
+    if (codec.encoding() == ProfileCodec::Encoding::Utf8)
+        return d->visitEntries(section, visit);
+    d->visitEntries(codec.fromNarrow(section),
+                    [&](QByteArrayView line) { visit(codec.toNarrow(line)); });
 }
 
 QStringList ProfileFile::sectionLines(const QString &section) const

@@ -44,6 +44,8 @@ public:
 
     QString path() const;
     State state() const;
+    // True unless the file is UTF-16: its narrow lines are then its own bytes.
+    bool holdsUtf8() const;
 
     // Lines of the section (see above). A missing section gives an empty list.
     QStringList sectionLines(const QString &section) const;

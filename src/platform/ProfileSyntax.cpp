@@ -22,34 +22,6 @@ qsizetype firstNonBlank(const ProfileCodec &codec, QByteArrayView text)
 
 } // namespace
 
-void splitLines(const ProfileCodec &codec, QByteArrayView text,
-                const std::function<void(const ProfileLine &)> &add)
-{
-    const qsizetype count = codec.unitCount(text);
-    // The next CR and the next LF are remembered, so that a file using only
-    // one of them is still searched once.
-    qsizetype nextCr = -1;
-    qsizetype nextLf = -1;
-    qsizetype start = 0;
-    while (start < count) {
-        if (nextCr < start)
-            nextCr = codec.indexOf(text, '\r', start);
-        if (nextLf < start)
-            nextLf = codec.indexOf(text, '\n', start);
-        const qsizetype index = std::min(nextCr, nextLf);
-        LineEnd end = LineEnd::Cr;
-        if (index == count)
-            end = LineEnd::None;
-        else if (index == nextLf)
-            end = LineEnd::Lf;
-        else if (nextLf == index + 1 && nextLf < count)
-            end = LineEnd::CrLf;
-        const QByteArrayView line = codec.units(text, start, index);
-        add({ line, end, classify(codec, line) });
-        start = index + (end == LineEnd::CrLf ? 2 : 1);
-    }
-}
-
 LineKind classify(const ProfileCodec &codec, QByteArrayView line)
 {
     const qsizetype index = firstNonBlank(codec, line);

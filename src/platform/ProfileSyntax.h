@@ -4,7 +4,7 @@
 
 #include <QByteArrayView>
 
-#include <functional>
+#include <algorithm>
 
 // What a line of an INI file is, judged by its first non-blank character.
 enum class LineKind : quint8 {
@@ -27,12 +27,38 @@ struct ProfileLine
 // Every view returned points into the text passed in.
 namespace ProfileSyntax {
 
-// Gives add every line of text, split on CR LF, LF and CR, in order. A final
-// line end does not start another line.
-void splitLines(const ProfileCodec &codec, QByteArrayView text,
-                const std::function<void(const ProfileLine &)> &add);
-
 LineKind classify(const ProfileCodec &codec, QByteArrayView line);
+
+// Gives add every line of text, split on CR LF, LF and CR, in order. A final
+// line end does not start another line. A template, as it runs once per line
+// of every file read.
+template<typename Add>
+void splitLines(const ProfileCodec &codec, QByteArrayView text, Add &&add)
+{
+    const qsizetype count = codec.unitCount(text);
+    // The next CR and the next LF are remembered, so that a file using only
+    // one of them is still searched once.
+    qsizetype nextCr = -1;
+    qsizetype nextLf = -1;
+    qsizetype start = 0;
+    while (start < count) {
+        if (nextCr < start)
+            nextCr = codec.indexOf(text, '\r', start);
+        if (nextLf < start)
+            nextLf = codec.indexOf(text, '\n', start);
+        const qsizetype index = std::min(nextCr, nextLf);
+        LineEnd end = LineEnd::Cr;
+        if (index == count)
+            end = LineEnd::None;
+        else if (index == nextLf)
+            end = LineEnd::Lf;
+        else if (nextLf == index + 1 && nextLf < count)
+            end = LineEnd::CrLf;
+        const QByteArrayView line = codec.units(text, start, index);
+        add(ProfileLine { line, end, classify(codec, line) });
+        start = index + (end == LineEnd::CrLf ? 2 : 1);
+    }
+}
 bool hasLineBreak(const ProfileCodec &codec, QByteArrayView text);
 
 // Without leading and trailing blanks (spaces and tabs).

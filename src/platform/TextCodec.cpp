@@ -4,9 +4,15 @@
 
 std::optional<QString> decodeUtf8Strict(QByteArrayView bytes)
 {
-    // Valid text takes the fast path; fromUtf8 would drop a leading U+FEFF.
-    if (!bytes.startsWith("\xEF\xBB\xBF") && bytes.isValidUtf8())
-        return QString::fromUtf8(bytes);
+    // Valid text takes the fast path: decoding never makes a U+FFFD of valid
+    // bytes without one, so only text that shows one needs checking; fromUtf8
+    // would drop a leading U+FEFF.
+    if (!bytes.startsWith("\xEF\xBB\xBF")) {
+        QString text = QString::fromUtf8(bytes);
+        if (!text.contains(QChar::ReplacementCharacter) || bytes.isValidUtf8())
+            return text;
+        return std::nullopt;
+    }
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
                                                | QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
