@@ -2,6 +2,7 @@
 
 #include "config/LanguageCatalogue.h"
 #include "config/LanguageIndex.h"
+#include "platform/ProfileCodec.h"
 #include "platform/ProfileFile.h"
 #include "platform/TextCodec.h"
 
@@ -58,22 +59,33 @@ bool LanguageStore::LoadReferenceKeys()
     m_referenceKeysUtf8.clear();
     for (const auto &[ordinal, key] : m_referenceKeys)
         m_referenceKeysUtf8.push_back(key.toUtf8());
-    m_ordinalByAsciiKey.clear();
-    for (auto it = m_ordinalByKey.cbegin(); it != m_ordinalByKey.cend(); ++it) {
-        if (QtPrivate::isAscii(it.key()))
-            m_ordinalByAsciiKey.insert(it.key().toLatin1(), it.value());
+    m_asciiKeys.clear();
+    for (const auto &[ordinal, key] : m_referenceKeys) {
+        if (QtPrivate::isAscii(key))
+            m_asciiKeys.insert(key.toLatin1(), ordinal);
     }
     return true;
 }
 
 namespace {
 
+qsizetype indexOf(QByteArrayView text, char c, qsizetype from)
+{
+    return findByte(text, c, from);
+}
+
+qsizetype indexOf(QStringView text, char16_t c, qsizetype from)
+{
+    return text.indexOf(c, from);
+}
+
 // The last c in text, given the first at first. Values seldom hold a second
 // "=", so searching forward from the first beats scanning the line backwards.
 template<typename View, typename Char>
 qsizetype lastOf(View text, Char c, qsizetype first)
 {
-    for (qsizetype next = text.indexOf(c, first + 1); next >= 0; next = text.indexOf(c, first + 1))
+    for (qsizetype next = indexOf(text, c, first + 1); next >= 0;
+         next = indexOf(text, c, first + 1))
         first = next;
     return first;
 }
@@ -122,19 +134,27 @@ private:
 class KeyDecoder
 {
 public:
-    // The text of bytes, valid until the next call; nothing when the bytes
-    // are not valid UTF-8.
+    // A strict decoder fails on bytes that are not UTF-8, a lenient one
+    // replaces them.
+    explicit KeyDecoder(bool strict)
+        : m_strict(strict)
+    {
+    }
+
+    // The text of bytes, valid until the next call; nothing when strict and
+    // the bytes are not valid UTF-8.
     std::optional<QStringView> decode(QByteArrayView bytes)
     {
         m_decoder.resetState();
         m_buffer.resize(std::max(m_buffer.size(), m_decoder.requiredSpace(bytes.size())));
         const QChar *end = m_decoder.appendToBuffer(m_buffer.data(), bytes);
-        if (m_decoder.hasError())
+        if (m_strict && m_decoder.hasError())
             return std::nullopt;
         return QStringView(m_buffer.constData(), end);
     }
 
 private:
+    bool m_strict;
     QStringDecoder m_decoder { QStringDecoder::Utf8,
                                QStringDecoder::Flag::Stateless
                                    | QStringDecoder::Flag::ConvertInitialBom };
@@ -177,29 +197,35 @@ bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
             addEntryOf(ordinalOfKey(key), [key] { return key.toString(); }, valueOfLine);
     };
 
-    if (m_utf8Mode) {
-        // The key is the text before the last "=", the value the text after the
-        // first one, blanks kept, so a value may itself hold "=". As "=" is a
-        // single byte, the line is valid UTF-8 when the key's part and the
-        // value are.
-        KeyDecoder keyDecoder;
+    // The key is the text before the last "=". In UTF-8 mode the value is the
+    // text after the first one, blanks kept, so a value may itself hold "=",
+    // and a line that is not UTF-8 is skipped; in wide mode it is the text
+    // after the last one, trimmed, and bytes that are not UTF-8 are replaced.
+    // As "=" is a single byte that no UTF-8 sequence holds, a UTF-8 line is
+    // taken apart as bytes, and only the value, and a key that is not ASCII,
+    // are decoded.
+    if (m_utf8Mode || file.holdsUtf8()) {
+        KeyDecoder keyDecoder(m_utf8Mode);
         file.visitSectionLinesNarrow(NarrowTextSection, [&](QByteArrayView line) {
-            const qsizetype firstEquals = line.indexOf('=');
+            const qsizetype firstEquals = findByte(line, '=', 0);
             if (firstEquals < 0)
                 return;
             const qsizetype lastEquals = lastOf(line, '=', firstEquals);
-            const auto valueOfLine = [&line, firstEquals] {
-                return decodeUtf8Strict(line.sliced(firstEquals + 1));
+            const auto valueOfLine = [&] {
+                if (m_utf8Mode)
+                    return decodeUtf8Strict(line.sliced(firstEquals + 1));
+                return std::optional(decodeUtf8(line.sliced(lastEquals + 1)).trimmed());
             };
+            // An ASCII key trimmed as bytes is trimmed as text.
             const QByteArrayView keyBytes = line.first(lastEquals).trimmed();
-            if (const auto ordinal = ordinalOfAsciiKey(keyBytes)) {
+            if (const auto found = m_asciiKeys.find(keyBytes); found.ascii) {
                 if (!keyBytes.isEmpty())
-                    addEntryOf(*ordinal, [keyBytes] { return QString::fromLatin1(keyBytes); },
+                    addEntryOf(found.ordinal, [keyBytes] { return QString::fromLatin1(keyBytes); },
                                valueOfLine);
             } else if (const auto keyPart = keyDecoder.decode(line.first(lastEquals)))
                 addEntry(keyPart->trimmed(), valueOfLine);
         });
-    } else {
+    } else { // a UTF-16 file in wide mode: lines are read as they are
         file.visitSectionLines(TextSection, [&](QString &&line) {
             const qsizetype firstEquals = line.indexOf(u'=');
             if (firstEquals < 0)
@@ -217,30 +243,10 @@ bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
     return true;
 }
 
-std::optional<std::optional<EntryOrdinal>>
-LanguageStore::ordinalOfAsciiKey(QByteArrayView key) const
-{
-    // Most keys are written as the reference has them: one look-up settles
-    // them without looking at their characters.
-    const auto found = m_ordinalByAsciiKey.constFind(QByteArray::fromRawData(key.data(), key.size()));
-    if (found != m_ordinalByAsciiKey.constEnd())
-        return std::optional<EntryOrdinal>(*found);
-    bool lowerCase = false;
-    for (const char c : key) {
-        if (quint8(c) >= 0x80)
-            return std::nullopt;
-        lowerCase = lowerCase || (c >= 'a' && c <= 'z');
-    }
-    if (!lowerCase)
-        return std::optional<EntryOrdinal>();
-    const auto upper = m_ordinalByAsciiKey.constFind(key.toByteArray().toUpper());
-    if (upper == m_ordinalByAsciiKey.constEnd())
-        return std::optional<EntryOrdinal>();
-    return std::optional<EntryOrdinal>(*upper);
-}
-
 std::optional<EntryOrdinal> LanguageStore::ordinalOfKey(QStringView key) const
 {
+    if (const auto found = m_asciiKeys.find(key); found.ascii)
+        return found.ordinal;
     // Keys are upper case in practice: those are found as they are, through
     // raw data, sparing a copy and the Unicode case mapping per line.
     const QString rawKey = QString::fromRawData(key.data(), key.size());

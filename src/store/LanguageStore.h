@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AsciiKeyTable.h"
 #include "EntryOrdinal.h"
 
 #include <QByteArray>
@@ -90,8 +91,6 @@ private:
     // store is not open or name could reach outside the folder.
     QString languageFilePath(const QString &name, QString *errorText) const;
     std::optional<EntryOrdinal> ordinalOfKey(QStringView key) const;
-    // The same for the bytes of a UTF-8 key; nothing is decoded for an ASCII one.
-    std::optional<std::optional<EntryOrdinal>> ordinalOfAsciiKey(QByteArrayView key) const;
     bool recreateWithReferenceKeys(const QString &path, const QByteArray &initialBytes,
                                    const QString &value, QString *errorText) const;
     bool writeValuesTo(const QString &path, const ValueMap &values, SharedKey sharedKey,
@@ -107,5 +106,5 @@ private:
     // in UTF-8 mode needs them.
     std::vector<QByteArray> m_referenceKeysUtf8;
     QHash<QString, EntryOrdinal> m_ordinalByKey; // upper-case key -> lowest ordinal
-    QHash<QByteArray, EntryOrdinal> m_ordinalByAsciiKey; // the ASCII keys, as bytes
+    AsciiKeyTable m_asciiKeys; // the same for ASCII keys, the common case
 };

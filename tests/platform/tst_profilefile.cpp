@@ -61,15 +61,6 @@ void apply(ProfileFile &file, const Op &op)
     }
 }
 
-// A UTF-16LE file with its byte-order mark.
-QByteArray utf16(QStringView text)
-{
-    QByteArray bytes = "\xFF\xFE"_ba;
-    for (const QChar c : text)
-        bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
-    return bytes;
-}
-
 } // namespace
 
 enum class Blocker { ReadOnlyFile, ReadOnlyFolder, FolderInPlace, MissingFolder };
@@ -169,18 +160,18 @@ void tst_ProfileFile::rewrite_data()
         << "[s]\n"_ba << QList { write("s", "a", "1\r\n[t]\nb=2"), write("t", "B", "3") }
         << "[s]\na=1\r\n[t]\nb=3\n"_ba;
     QTest::newRow("UTF-16LE round trip")
-        << utf16(u"; \u00e9\r\n[Text]\r\na=\xD800\r\n") << QList { write("text", "b", "\u4e2d") }
-        << utf16(u"; \u00e9\r\n[Text]\r\na=\xD800\r\nb=\u4e2d\r\n");
+        << TestFiles::utf16File(u"; \u00e9\r\n[Text]\r\na=\xD800\r\n") << QList { write("text", "b", "\u4e2d") }
+        << TestFiles::utf16File(u"; \u00e9\r\n[Text]\r\na=\xD800\r\nb=\u4e2d\r\n");
     QTest::newRow("UTF-16LE empty key and value")
-        << utf16(u"[s]\r\n") << QList { write("s", "k", {}), write("s", {}, {}), remove("s", "k") }
-        << utf16(u"[s]\r\n=\r\n");
+        << TestFiles::utf16File(u"[s]\r\n") << QList { write("s", "k", {}), write("s", {}, {}), remove("s", "k") }
+        << TestFiles::utf16File(u"[s]\r\n=\r\n");
     QTest::newRow("UTF-16LE narrow write keeps a leading U+FEFF")
-        << utf16(u"[s]\n") << QList { writeNarrow("s", "\xEF\xBB\xBFk", "\xEF\xBB\xBFv") }
-        << utf16(u"[s]\n\uFEFFk=\uFEFFv\n");
+        << TestFiles::utf16File(u"[s]\n") << QList { writeNarrow("s", "\xEF\xBB\xBFk", "\xEF\xBB\xBFv") }
+        << TestFiles::utf16File(u"[s]\n\uFEFFk=\uFEFFv\n");
     QTest::newRow("UTF-16LE narrow writes, odd last byte kept")
-        << utf16(u"[s]\na=1").append('\x01')
+        << TestFiles::utf16File(u"[s]\na=1").append('\x01')
         << QList { writeNarrow("s", "A", "\xC3\xA9"), writeNarrow("t", "b", "2") }
-        << utf16(u"[s]\na=\u00e9\n[t]\nb=2\n").append('\x01');
+        << TestFiles::utf16File(u"[s]\na=\u00e9\n[t]\nb=2\n").append('\x01');
 }
 
 // Every call on its own must give the expected bytes, and the same calls on
@@ -235,7 +226,7 @@ void tst_ProfileFile::readSection_data()
     QTest::newRow("U+FEFF leading a line is text")
         << "[s]\n\xEF\xBB\xBF" "a=1\n"_ba << u"s"_s << QStringList { u"\uFEFFa=1"_s };
     QTest::newRow("UTF-16LE, units holding the bytes of CR and LF")
-        << utf16(u"[\u4e0a]\r\na=\u4e0d\u0d0a\r\n") << u"\u4e0a"_s
+        << TestFiles::utf16File(u"[\u4e0a]\r\na=\u4e0d\u0d0a\r\n") << u"\u4e0a"_s
         << QStringList { u"a=\u4e0d\u0d0a"_s };
 }
 

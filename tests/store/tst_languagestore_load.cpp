@@ -169,6 +169,15 @@ void tst_LanguageStoreLoad::loadLanguage_data()
     addBothModes("characters outside the BMP",
                  "[text]\nTITLE=\xF0\x9F\x98\x80 \xF0\x9D\x84\x9E\nk\xF0\x9F\x98\x80=v\n",
                  { { 0, u"\U0001F600 \U0001D11E"_s } }, { u"k\U0001F600"_s });
+    // A UTF-16 file is read as text in wide mode and as UTF-8 bytes in UTF-8 mode.
+    const QByteArray utf16 = TestFiles::utf16File(u"[text]\nTITLE= t \nkey =\u00E9\n");
+    QTest::newRow("UTF-16 file, UTF-8")
+        << true << utf16 << RelativeValues { { 0, u" t "_s }, { 1, u"\u00E9"_s } } << QStringList();
+    QTest::newRow("UTF-16 file, wide")
+        << false << utf16 << RelativeValues { { 0, u"t"_s }, { 1, u"\u00E9"_s } } << QStringList();
+    // Both modes trim a key as text, so no-break spaces around it go too.
+    addBothModes("no-break spaces around a key", "[text]\n\xC2\xA0NAME\xC2\xA0=n\n",
+                 { { 2, u"n"_s } }, {});
     const QString longValue(1 << 20, u'x');
     addBothModes("1 MB value", "[text]\nTITLE=" + longValue.toUtf8() + "\nNAME=n\n",
                  { { 0, longValue }, { 2, u"n"_s } }, {});

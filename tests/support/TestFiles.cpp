@@ -16,6 +16,14 @@ QByteArray read(const QString &path)
     return file.readAll();
 }
 
+QByteArray utf16File(QStringView text)
+{
+    QByteArray bytes = "\xFF\xFE";
+    for (const QChar c : text)
+        bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    return bytes;
+}
+
 void write(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -10,6 +10,9 @@ namespace TestFiles {
 
 QByteArray read(const QString &path);
 
+// text as a UTF-16LE file, with its byte-order mark.
+QByteArray utf16File(QStringView text);
+
 // Writes bytes exactly (creating missing folders); fails the running test on error.
 void write(const QString &path, const QByteArray &bytes);
 
