@@ -13,19 +13,6 @@ constexpr QByteArrayView utf8LineEnds[] = { { "", 0 }, { "\n", 1 }, { "\r", 1 },
 constexpr QByteArrayView utf16LeLineEnds[]
     = { { "", 0 }, { "\n\0", 2 }, { "\r\0", 2 }, { "\r\0\n\0", 4 } };
 
-// Upper case of ASCII text in one pass, the common case; nothing for other text.
-std::optional<QString> upperAscii(QByteArrayView text)
-{
-    QString upper(text.size(), Qt::Uninitialized);
-    QChar *out = upper.data();
-    for (const char c : text) {
-        if (quint8(c) >= 0x80)
-            return std::nullopt;
-        *out++ = QLatin1Char(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    }
-    return upper;
-}
-
 } // namespace
 
 ProfileCodec ProfileCodec::detect(QByteArrayView file)
@@ -99,15 +86,31 @@ QByteArray ProfileCodec::fromNarrow(QByteArrayView text) const
     return fromWide(decodeUtf8(text));
 }
 
-QString ProfileCodec::matchKey(QByteArrayView text) const
+QByteArrayView ProfileCodec::matchKey(QByteArrayView text, QByteArray &storage) const
 {
-    if (m_encoding == Encoding::Utf16Le)
-        return toWide(text).toUpper();
-    if (std::optional<QString> ascii = upperAscii(text))
-        return *std::move(ascii);
-    if (const std::optional<QString> decoded = decodeUtf8Strict(text))
-        return decoded->toUpper();
-    // A lone low surrogate never comes out of decoding, so bytes that are not
-    // UTF-8 cannot be mistaken for any decoded name.
-    return QChar(u'\xDC00') + QString::fromLatin1(text);
+    // A match key is the upper-case text in the file's own encoding.
+    bool ascii = true;
+    bool lowerCase = false;
+    const qsizetype count = unitCount(text);
+    for (qsizetype i = 0; i < count && ascii; ++i) {
+        const char16_t unit = unitAt(text, i);
+        ascii = unit < 0x80;
+        lowerCase = lowerCase || (unit >= u'a' && unit <= u'z');
+    }
+    if (ascii && !lowerCase)
+        return text;
+    if (m_encoding == Encoding::Utf16Le) {
+        storage = fromWide(toWide(text).toUpper());
+    } else if (ascii) {
+        storage = text.toByteArray();
+        for (char &c : storage)
+            c = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+    } else if (const std::optional<QString> decoded = decodeUtf8Strict(text)) {
+        storage = decoded->toUpper().toUtf8();
+    } else {
+        // The byte FF never occurs in UTF-8, so bytes that are not UTF-8
+        // cannot be mistaken for any decoded name.
+        storage = "\xFF" + text.toByteArray();
+    }
+    return storage;
 }

@@ -70,8 +70,10 @@ public:
 
     // Section names and keys are equal when their match keys are equal:
     // compared without regard to case; text that is not valid UTF-8 only
-    // matches the very same bytes.
-    QString matchKey(QByteArrayView text) const;
+    // matches the very same bytes. Text that is its own match key, as the
+    // usual upper-case ASCII name is, comes back as it is; any other key is
+    // built in storage.
+    QByteArrayView matchKey(QByteArrayView text, QByteArray &storage) const;
 
 private:
     qsizetype indexOfUtf16(QByteArrayView text, char c, qsizetype from) const;

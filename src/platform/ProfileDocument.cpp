@@ -23,7 +23,7 @@ bool joinLineEnds(const ProfileLine &line, const ProfileLine &next)
 }
 
 // The first of several equal names wins.
-void insertFirst(QHash<QString, qsizetype> &index, const QString &name, qsizetype position)
+void insertFirst(QHash<QByteArrayView, qsizetype> &index, QByteArrayView name, qsizetype position)
 {
     if (!index.contains(name))
         index.insert(name, position);
@@ -67,7 +67,9 @@ void ProfileDocument::visitEntries(QByteArrayView file, const ProfileCodec &code
 {
     const QByteArrayView body = file.sliced(codec.mark().size());
     const QByteArrayView text = codec.units(body, 0, codec.unitCount(body));
-    const QString wanted = codec.matchKey(trimmed(codec, section));
+    QByteArray wantedStorage;
+    QByteArray nameStorage;
+    const QByteArrayView wanted = codec.matchKey(trimmed(codec, section), wantedStorage);
     enum class Place { Before, Inside, After } place = Place::Before;
     splitLines(codec, text, [&](const ProfileLine &line) {
         if (place == Place::After)
@@ -77,7 +79,7 @@ void ProfileDocument::visitEntries(QByteArrayView file, const ProfileCodec &code
             // sections with one name the first is read.
             if (place == Place::Inside)
                 place = Place::After;
-            else if (codec.matchKey(sectionName(codec, line.text)) == wanted)
+            else if (codec.matchKey(sectionName(codec, line.text), nameStorage) == wanted)
                 place = Place::Inside;
         } else if (place == Place::Inside && line.kind == LineKind::Entry) {
             visit(line.text);
@@ -108,10 +110,10 @@ void ProfileDocument::setValue(QByteArrayView section, QByteArrayView key, QByte
     if (index < 0)
         return appendSection(name, keyName, value);
     Section &target = m_sections[index];
-    const QString keyMatch = m_codec.matchKey(keyName);
-    const qsizetype found = findKey(target, keyMatch);
+    QByteArray storage;
+    const qsizetype found = findKey(target, m_codec.matchKey(keyName, storage));
     if (found < 0)
-        return insertEntry(target, keyName, keyMatch, value);
+        return insertEntry(target, keyName, value);
 
     ProfileLine &line = target.lines[found];
     line.text = newLine({ entryKey(m_codec, line.text), m_equals, value }).text;
@@ -125,7 +127,8 @@ bool ProfileDocument::removeKey(QByteArrayView section, QByteArrayView key)
     if (index < 0)
         return false;
     Section &target = m_sections[index];
-    const qsizetype found = findKey(target, m_codec.matchKey(trimmed(m_codec, key)));
+    QByteArray storage;
+    const qsizetype found = findKey(target, m_codec.matchKey(trimmed(m_codec, key), storage));
     if (found < 0)
         return false;
 
@@ -168,19 +171,20 @@ qsizetype ProfileDocument::findSection(QByteArrayView name) const
     // A run of writes nearly always goes to one section.
     if (m_lastSection < 0 || name != m_lastSectionName) {
         m_lastSectionName = name.toByteArray();
-        m_lastSection = m_sectionIndex.value(m_codec.matchKey(name), -1);
+        QByteArray storage;
+        m_lastSection = m_sectionIndex.value(m_codec.matchKey(name, storage), -1);
     }
     return m_lastSection;
 }
 
-qsizetype ProfileDocument::findKey(Section &section, const QString &keyMatch)
+qsizetype ProfileDocument::findKey(Section &section, QByteArrayView keyMatch)
 {
     if (!section.keysValid) {
         section.keys.clear();
         for (qsizetype index = 1; index < section.lines.size(); ++index) {
             const ProfileLine &line = section.lines[index];
             if (line.kind == LineKind::Entry)
-                insertFirst(section.keys, m_codec.matchKey(entryKey(m_codec, line.text)), index);
+                insertFirst(section.keys, keptMatchKey(entryKey(m_codec, line.text)), index);
         }
         section.keysValid = true;
     }
@@ -189,8 +193,8 @@ qsizetype ProfileDocument::findKey(Section &section, const QString &keyMatch)
 
 void ProfileDocument::addSection(const ProfileLine &header)
 {
-    const QString name = m_codec.matchKey(sectionName(m_codec, header.text));
-    insertFirst(m_sectionIndex, name, qsizetype(m_sections.size()));
+    insertFirst(m_sectionIndex, keptMatchKey(sectionName(m_codec, header.text)),
+                qsizetype(m_sections.size()));
     m_sections.emplace_back().lines.append(header);
 }
 
@@ -211,8 +215,7 @@ void ProfileDocument::appendSection(QByteArrayView name, QByteArrayView key, QBy
         reparse();
 }
 
-void ProfileDocument::insertEntry(Section &section, QByteArrayView key, const QString &keyMatch,
-                                  QByteArrayView value)
+void ProfileDocument::insertEntry(Section &section, QByteArrayView key, QByteArrayView value)
 {
     endLine(section.lines[section.lastEntry]);
     const ProfileLine entry = newLine({ key, m_equals, value });
@@ -227,30 +230,20 @@ void ProfileDocument::insertEntry(Section &section, QByteArrayView key, const QS
     if (!section.keysValid)
         return;
     // The line's key is the one that was not found, unless that held "=".
-    const QByteArrayView lineKey = entryKey(m_codec, entry.text);
-    if (lineKey == key)
-        section.keys.insert(keyMatch, at);
-    else
-        insertFirst(section.keys, m_codec.matchKey(lineKey), at);
+    insertFirst(section.keys, keptMatchKey(entryKey(m_codec, entry.text)), at);
 }
 
-QByteArrayView ProfileDocument::keep(QByteArray text)
+QByteArrayView ProfileDocument::keptMatchKey(QByteArrayView text)
 {
-    m_texts.append(std::move(text));
-    return m_texts.constLast();
+    QByteArray storage;
+    const QByteArrayView key = m_codec.matchKey(text, storage);
+    return key.data() == text.data() ? key : m_written.keep({ key });
 }
 
 ProfileLine ProfileDocument::newLine(std::initializer_list<QByteArrayView> parts)
 {
-    qsizetype size = 0;
-    for (const QByteArrayView part : parts)
-        size += part.size();
-    QByteArray text(size, Qt::Uninitialized); // filled directly: appending costs more
-    char *out = text.data();
-    for (const QByteArrayView part : parts)
-        out = std::copy(part.begin(), part.end(), out);
-    const QByteArrayView kept = keep(std::move(text));
-    return { kept, m_newLine, classify(m_codec, kept) };
+    const QByteArrayView text = m_written.keep(parts);
+    return { text, m_newLine, classify(m_codec, text) };
 }
 
 void ProfileDocument::endLine(ProfileLine &line) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ByteArena.h"
 #include "ProfileCodec.h"
 #include "ProfileSyntax.h"
 
@@ -24,6 +25,11 @@ public:
     // An empty UTF-8 file without byte-order mark.
     ProfileDocument();
     explicit ProfileDocument(QByteArray file);
+    // Lines and indexes are views of the document's own bytes.
+    ProfileDocument(const ProfileDocument &) = delete;
+    ProfileDocument &operator=(const ProfileDocument &) = delete;
+    ProfileDocument(ProfileDocument &&) = default;
+    ProfileDocument &operator=(ProfileDocument &&) = default;
 
     const ProfileCodec &codec() const { return m_codec; }
 
@@ -50,28 +56,29 @@ private:
     {
         QList<ProfileLine> lines; // the header first, except in m_sections[0]
         qsizetype lastEntry = 0; // the last entry line, or the header
-        QHash<QString, qsizetype> keys; // match key -> first entry line
+        QHash<QByteArrayView, qsizetype> keys; // match key -> first entry line
         bool keysValid = false; // keys is rebuilt when next needed
     };
 
     qsizetype findSection(QByteArrayView name) const;
-    qsizetype findKey(Section &section, const QString &keyMatch);
+    qsizetype findKey(Section &section, QByteArrayView keyMatch);
     void addSection(const ProfileLine &header);
     void appendSection(QByteArrayView name, QByteArrayView key, QByteArrayView value);
-    void insertEntry(Section &section, QByteArrayView key, const QString &keyMatch,
-                     QByteArrayView value);
-    QByteArrayView keep(QByteArray text);
+    void insertEntry(Section &section, QByteArrayView key, QByteArrayView value);
+    // The match key of text, a view of the document's bytes, as a view that
+    // is valid as long as the document.
+    QByteArrayView keptMatchKey(QByteArrayView text);
     ProfileLine newLine(std::initializer_list<QByteArrayView> parts);
     void endLine(ProfileLine &line) const;
     void reparse();
 
     QByteArray m_source; // the bytes read; unchanged lines point into them
-    QList<QByteArray> m_texts; // the bytes of the lines written since
+    ByteArena m_written; // the lines written since, and match keys unlike their text
     ProfileCodec m_codec;
     QByteArray m_equals, m_open, m_close; // "=", "[", "]" in the encoding
     LineEnd m_newLine = LineEnd::Lf; // the file's first line end
     std::vector<Section> m_sections; // [0]: the lines before any header
-    QHash<QString, qsizetype> m_sectionIndex; // match key -> first section
+    QHash<QByteArrayView, qsizetype> m_sectionIndex; // match key -> first section
     mutable QByteArray m_lastSectionName; // the last name found, and where
     mutable qsizetype m_lastSection = -1;
     QByteArrayView m_trailer; // a UTF-16 file's odd last byte

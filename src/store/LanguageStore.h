@@ -103,7 +103,7 @@ private:
     QString m_languageFolder;
     AttributeMap m_referenceKeys;
     // The same keys as UTF-8, by ordinal less the first ordinal: every write
-    // in UTF-8 mode needs them.
+    // into a UTF-8 file needs them.
     std::vector<QByteArray> m_referenceKeysUtf8;
     QHash<QString, EntryOrdinal> m_ordinalByKey; // upper-case key -> lowest ordinal
     AsciiKeyTable m_asciiKeys; // the same for ASCII keys, the common case

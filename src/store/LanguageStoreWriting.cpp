@@ -71,9 +71,11 @@ bool LanguageStore::recreateWithReferenceKeys(const QString &path, const QByteAr
     // Built from an empty document (an empty path names no file) and written
     // once: the same bytes as writing every key into a file holding just
     // initialBytes, and a failure leaves the old file whole.
+    // The document is UTF-8, which takes every key as the bytes it was read as.
     ProfileFile document { QString() };
-    for (const auto &[ordinal, key] : m_referenceKeys)
-        writeKey(document, ordinal, value);
+    const QByteArray valueBytes = value.toUtf8();
+    for (const QByteArray &key : m_referenceKeysUtf8)
+        document.writeKeyNarrow(NarrowTextSection, key, valueBytes);
     return writeFileSafely(path, initialBytes + document.contents(), errorText);
 }
 
@@ -97,7 +99,9 @@ bool LanguageStore::writeValuesTo(const QString &path, const ValueMap &values, S
 
 void LanguageStore::writeKey(ProfileFile &file, EntryOrdinal ordinal, const QString &value) const
 {
-    if (m_utf8Mode) {
+    // A UTF-8 file takes the key as the bytes it was read as, in either mode:
+    // the wide write would convert key and value to the very same bytes.
+    if (m_utf8Mode || file.holdsUtf8()) {
         const EntryOrdinal first = m_referenceKeys.begin()->first;
         file.writeKeyNarrow(NarrowTextSection, m_referenceKeysUtf8[ordinal - first],
                             value.toUtf8());
