@@ -12,8 +12,8 @@ namespace BenchTiming {
 // Best time of runs runs of work, in milliseconds; prepare runs untimed
 // before each.
 double bestOf(const std::function<void()> &prepare, const std::function<void()> &work,
-              int runs = 7);
-double bestOf(const std::function<void()> &work, int runs = 7);
+              int runs = 25);
+double bestOf(const std::function<void()> &work, int runs = 25);
 
 QByteArray readFile(const QString &path);
 

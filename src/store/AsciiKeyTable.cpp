@@ -4,6 +4,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -46,16 +47,6 @@ std::optional<quint32> asciiHash(QByteArrayView key)
     return quint32(hash >> 32);
 }
 
-bool sameBytes(QByteArrayView a, QByteArrayView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype at = 0; at < a.size(); at += 8) {
-        if (wordAt(a, at) != wordAt(b, at))
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -124,8 +115,8 @@ size_t AsciiKeyTable::indexOf(QByteArrayView key, quint32 hash) const
     for (size_t index = hash & mask;; index = (index + 1) & mask) {
         const Slot &slot = m_slots[index];
         if (slot.size == 0
-            || (slot.hash == hash
-                && sameBytes(QByteArrayView(m_keys).sliced(slot.offset, slot.size), key)))
+            || (slot.hash == hash && slot.size == key.size()
+                && std::memcmp(m_keys.constData() + slot.offset, key.data(), slot.size) == 0))
             return index;
     }
 }
