@@ -1,7 +1,8 @@
 #include "AsciiKeyTable.h"
 
+#include "platform/WordHash.h"
+
 #include <QVarLengthArray>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cstring>
@@ -11,40 +12,19 @@ namespace {
 
 constexpr quint64 HighBits = 0x8080808080808080u;
 
-// The eight bytes of text at at, as one word; fewer at the end, zero-filled.
-// The end of a text of eight bytes or more is read as its last eight bytes,
-// shifted: one load instead of a loop.
-quint64 wordAt(QByteArrayView text, qsizetype at)
-{
-    const qsizetype rest = text.size() - at;
-    if (rest >= 8)
-        return qFromLittleEndian<quint64>(text.data() + at);
-    if (text.size() >= 8)
-        return qFromLittleEndian<quint64>(text.data() + text.size() - 8) >> (8 * (8 - rest));
-    quint64 word = 0;
-    for (qsizetype i = 0; i < rest; ++i)
-        word |= quint64(quint8(text[at + i])) << (8 * i);
-    return word;
-}
-
-// The hash of an ASCII key, nothing for any other. Keys are short, so a
-// word at a time beats a general string hash, and one pass does both.
+// The hash of an ASCII key, nothing for any other: one pass does both.
 std::optional<quint32> asciiHash(QByteArrayView key)
 {
-    constexpr quint64 Multiplier = 0x9E3779B97F4A7C15u;
     quint64 hash = quint64(key.size());
     quint64 bits = 0;
     for (qsizetype at = 0; at < key.size(); at += 8) {
-        const quint64 word = wordAt(key, at);
+        const quint64 word = WordHash::wordAt(key, at);
         bits |= word;
-        hash = (hash ^ word) * Multiplier;
+        hash = WordHash::mix(hash, word);
     }
     if (bits & HighBits)
         return std::nullopt;
-    // A product's bits depend only on the bits below them: mixing the high
-    // half down and multiplying again lets every byte reach every bit.
-    hash = (hash ^ (hash >> 32)) * Multiplier;
-    return quint32(hash >> 32);
+    return WordHash::finish(hash);
 }
 
 

@@ -152,7 +152,7 @@ void tst_TranslationChecks::displayLength()
     QCOMPARE(verdict.fits, fits);
     QCOMPARE(verdict.cut, cut);
     // Sample and value once, then a halving search for the cut.
-    QVERIFY(measurer.calls() <= 2 + (fits ? 0 : std::bit_width(quint64(value.size()))));
+    QVERIFY(measurer.calls() <= 2 + (fits ? 0 : int(std::bit_width(quint64(value.size())))));
 }
 
 void tst_TranslationChecks::blank_data()
