@@ -35,3 +35,12 @@ QString decodeUtf8(QByteArrayView bytes)
                                                | QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(bytes);
 }
+
+QString decodeUtf8Trimmed(QByteArrayView bytes)
+{
+    const QByteArrayView inner = bytes.trimmed();
+    QString text = decodeUtf8(inner);
+    if (!inner.isEmpty() && (quint8(inner.front()) >= 0x80 || quint8(inner.back()) >= 0x80))
+        return std::move(text).trimmed();
+    return text;
+}

@@ -18,3 +18,8 @@ QString decodeUtf8OrEmpty(QByteArrayView bytes);
 // Decoding that replaces what is not UTF-8. Unlike QString::fromUtf8 it keeps
 // a leading U+FEFF: inside a file, such as at the start of a line, it is text.
 QString decodeUtf8(QByteArrayView bytes);
+
+// decodeUtf8(bytes).trimmed(), with blanks that are ASCII dropped as bytes:
+// only text that may begin or end with another blank, such as a no-break
+// space, is trimmed after decoding.
+QString decodeUtf8Trimmed(QByteArrayView bytes);

@@ -214,7 +214,7 @@ bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
             const auto valueOfLine = [&] {
                 if (m_utf8Mode)
                     return decodeUtf8Strict(line.sliced(firstEquals + 1));
-                return std::optional(decodeUtf8(line.sliced(lastEquals + 1)).trimmed());
+                return std::optional(decodeUtf8Trimmed(line.sliced(lastEquals + 1)));
             };
             // An ASCII key trimmed as bytes is trimmed as text.
             const QByteArrayView keyBytes = line.first(lastEquals).trimmed();
