@@ -18,7 +18,7 @@ using namespace Qt::StringLiterals;
 // selects it and writes nothing.
 std::optional<ValueMap> CAmendLanguageMapDlg::CollectEntries(bool everyRow, WaitingPanel &waiting)
 {
-    ValueMap written;
+    ValueMap::Entries written; // in row order, which sorting may have changed
     bool ask = true;
     for (int row = 0; row < m_rows.rowCount(); ++row) {
         const EntryStatus status = m_rows.GetItemStatus(row);
@@ -38,9 +38,9 @@ std::optional<ValueMap> CAmendLanguageMapDlg::CollectEntries(bool everyRow, Wait
             ask = false;
         }
         if (everyRow || status != EntryStatus::None)
-            written.insert_or_assign(m_rows.row(row).ordinal, m_rows.row(row).value);
+            written.emplace_back(m_rows.row(row).ordinal, m_rows.row(row).value);
     }
-    return written;
+    return ValueMap::fromUnordered(std::move(written));
 }
 
 void CAmendLanguageMapDlg::Save()

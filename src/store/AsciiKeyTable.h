@@ -5,8 +5,8 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QtEndian>
 #include <QStringView>
+#include <QtEndian>
 
 #include <optional>
 #include <vector>

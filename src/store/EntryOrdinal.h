@@ -1,10 +1,12 @@
 #pragma once
 
+#include "OrdinalMap.h"
+
 #include <QString>
 #include <QtGlobal>
 
-#include <map>
 #include <set>
+#include <type_traits>
 
 // The number that names an attribute for the whole run: 0, 1, 2, ... for the
 // keys of the reference file, FirstWebOrdinal upward for web items. Every list
@@ -23,8 +25,9 @@ inline constexpr bool isWebOrdinal(EntryOrdinal ordinal)
 EntryOrdinal takeReferenceOrdinal();
 EntryOrdinal takeWebOrdinal();
 
-using ValueMap = std::map<EntryOrdinal, QString>;     // ordinal -> value
-using AttributeMap = std::map<EntryOrdinal, QString>; // ordinal -> attribute
+static_assert(std::is_same_v<OrdinalMap::key_type, EntryOrdinal>);
+using ValueMap = OrdinalMap;     // ordinal -> value
+using AttributeMap = OrdinalMap; // ordinal -> attribute
 using KeySet = std::set<QString>;                      // ordered by code unit
 
 // One language as loaded: its values by ordinal, and the keys of its file

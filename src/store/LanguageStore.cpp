@@ -91,8 +91,8 @@ qsizetype lastOf(View text, Char c, qsizetype first)
 }
 
 // The values of one load, held by position in the reference table and moved
-// into the caller's map in ordinal order at the end: far cheaper than
-// inserting into the map in the order of the file's lines.
+// into the caller's map in ordinal order at the end, so that the map is only
+// appended to.
 class LoadedValues
 {
 public:
@@ -106,27 +106,23 @@ public:
     void insert(EntryOrdinal ordinal, QString value)
     {
         m_values[ordinal - m_first] = std::move(value);
+        ++m_count;
     }
 
-    // A value already in values stays. The ordinals come in ascending order,
-    // so each new one is placed right before the first larger one in values.
+    // A value already in values stays.
     void moveInto(ValueMap &values)
     {
-        auto larger = values.begin();
+        values.reserve(values.size() + m_count);
         for (size_t i = 0; i < m_values.size(); ++i) {
-            if (!m_values[i])
-                continue;
-            const EntryOrdinal ordinal = m_first + EntryOrdinal(i);
-            while (larger != values.end() && larger->first < ordinal)
-                ++larger;
-            if (larger == values.end() || larger->first != ordinal)
-                values.emplace_hint(larger, ordinal, std::move(*m_values[i]));
+            if (m_values[i])
+                values.emplace(m_first + EntryOrdinal(i), std::move(*m_values[i]));
         }
     }
 
 private:
     EntryOrdinal m_first;
     std::vector<std::optional<QString>> m_values;
+    size_t m_count = 0;
 };
 
 // Decodes the key parts of UTF-8 lines into one reused buffer, so that

@@ -1,0 +1,83 @@
+#include "store/OrdinalMap.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Oracle = std::map<OrdinalMap::key_type, QString>;
+
+bool sameEntries(const OrdinalMap &map, const Oracle &oracle)
+{
+    return std::equal(
+        map.begin(), map.end(), oracle.begin(), oracle.end(),
+        [](const auto &a, const auto &b) { return a.first == b.first && a.second == b.second; });
+}
+
+} // namespace
+
+class tst_OrdinalMap : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void behavesLikeAnOrderedMap();
+    void fromUnordered();
+};
+
+// Random inserts, replacements, erasures and look-ups, in and out of order,
+// against std::map.
+void tst_OrdinalMap::behavesLikeAnOrderedMap()
+{
+    QRandomGenerator random(42);
+    OrdinalMap map;
+    Oracle oracle;
+    for (int step = 0; step < 20000; ++step) {
+        // Mostly ascending, as maps are built, with ordinals out of order and repeated.
+        const quint32 ordinal = random.bounded(4) == 0 ? random.bounded(step + 1) : quint32(step);
+        const QString text = QString::number(step);
+        switch (random.bounded(5)) {
+        case 0:
+        case 1: {
+            const auto [entry, added] = map.emplace(ordinal, text);
+            const auto [expected, expectedAdded] = oracle.emplace(ordinal, text);
+            QCOMPARE(added, expectedAdded);
+            QCOMPARE(entry->second, expected->second);
+            break;
+        }
+        case 2:
+            QCOMPARE(map.insert_or_assign(ordinal, text).second,
+                     oracle.insert_or_assign(ordinal, text).second);
+            break;
+        case 3:
+            QCOMPARE(map.erase(ordinal), oracle.erase(ordinal));
+            break;
+        default: {
+            const auto expected = oracle.lower_bound(ordinal);
+            const auto found = map.lower_bound(ordinal);
+            QCOMPARE(found == map.end(), expected == oracle.end());
+            if (found != map.end())
+                QCOMPARE(found->first, expected->first);
+            QCOMPARE(map.contains(ordinal), oracle.contains(ordinal));
+            QCOMPARE(map.at(ordinal), oracle.contains(ordinal) ? oracle.at(ordinal) : QString());
+        }
+        }
+    }
+    QVERIFY(sameEntries(map, oracle));
+}
+
+void tst_OrdinalMap::fromUnordered()
+{
+    const OrdinalMap map = OrdinalMap::fromUnordered(
+        { { 7, u"seven"_s }, { 2, u"two"_s }, { 7, u"seven again"_s }, { 0, u"zero"_s } });
+    QVERIFY(sameEntries(map, { { 0, u"zero"_s }, { 2, u"two"_s }, { 7, u"seven again"_s } }));
+    QCOMPARE(OrdinalMap({ { 3, u"first"_s }, { 1, u"one"_s }, { 3, u"second"_s } }),
+             OrdinalMap::fromUnordered({ { 1, u"one"_s }, { 3, u"first"_s } }));
+}
+
+QTEST_GUILESS_MAIN(tst_OrdinalMap)
+#include "tst_ordinalmap.moc"
