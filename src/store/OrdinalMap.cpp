@@ -32,29 +32,19 @@ OrdinalMap OrdinalMap::fromUnordered(Entries entries)
     return map;
 }
 
-OrdinalMap::iterator OrdinalMap::lower_bound(key_type ordinal)
+OrdinalMap::size_type OrdinalMap::positionOf(key_type ordinal) const
 {
     // Maps grow at the end: an ordinal past the last needs no search.
     if (m_entries.empty() || m_entries.back().first < ordinal)
-        return m_entries.end();
-    return std::lower_bound(m_entries.begin(), m_entries.end(), ordinal, ordinalBelow);
+        return m_entries.size();
+    return size_type(std::lower_bound(m_entries.begin(), m_entries.end(), ordinal, ordinalBelow)
+                     - m_entries.begin());
 }
 
-OrdinalMap::const_iterator OrdinalMap::lower_bound(key_type ordinal) const
+OrdinalMap::size_type OrdinalMap::exactPositionOf(key_type ordinal) const
 {
-    return std::lower_bound(m_entries.begin(), m_entries.end(), ordinal, ordinalBelow);
-}
-
-OrdinalMap::iterator OrdinalMap::find(key_type ordinal)
-{
-    const iterator at = lower_bound(ordinal);
-    return at != end() && at->first == ordinal ? at : end();
-}
-
-OrdinalMap::const_iterator OrdinalMap::find(key_type ordinal) const
-{
-    const const_iterator at = lower_bound(ordinal);
-    return at != end() && at->first == ordinal ? at : end();
+    const size_type at = positionOf(ordinal);
+    return at < m_entries.size() && m_entries[at].first == ordinal ? at : m_entries.size();
 }
 
 const QString &OrdinalMap::at(key_type ordinal) const
@@ -62,11 +52,6 @@ const QString &OrdinalMap::at(key_type ordinal) const
     static const QString missing;
     const const_iterator entry = find(ordinal);
     return entry != end() ? entry->second : missing;
-}
-
-QString &OrdinalMap::operator[](key_type ordinal)
-{
-    return emplace(ordinal, QString()).first->second;
 }
 
 std::pair<OrdinalMap::iterator, bool> OrdinalMap::emplace(key_type ordinal, QString text)
@@ -77,18 +62,3 @@ std::pair<OrdinalMap::iterator, bool> OrdinalMap::emplace(key_type ordinal, QStr
     return { m_entries.emplace(at, ordinal, std::move(text)), true };
 }
 
-std::pair<OrdinalMap::iterator, bool> OrdinalMap::insert_or_assign(key_type ordinal, QString text)
-{
-    auto [entry, added] = emplace(ordinal, QString());
-    entry->second = std::move(text);
-    return { entry, added };
-}
-
-OrdinalMap::size_type OrdinalMap::erase(key_type ordinal)
-{
-    const iterator entry = find(ordinal);
-    if (entry == end())
-        return 0;
-    m_entries.erase(entry);
-    return 1;
-}

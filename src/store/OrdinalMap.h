@@ -16,7 +16,6 @@ class OrdinalMap
 {
 public:
     using key_type = quint32; // an entry ordinal
-    using mapped_type = QString;
     using value_type = std::pair<key_type, QString>;
     using Entries = std::vector<value_type>;
     using iterator = Entries::iterator;
@@ -26,7 +25,7 @@ public:
     OrdinalMap() = default;
     // Of two entries with one ordinal the first is kept, as by emplace.
     OrdinalMap(std::initializer_list<value_type> entries);
-    // Of two entries with one ordinal the last is kept, as by insert_or_assign.
+    // Of two entries with one ordinal the last is kept.
     static OrdinalMap fromUnordered(Entries entries);
 
     iterator begin() { return m_entries.begin(); }
@@ -36,33 +35,31 @@ public:
     const_iterator cbegin() const { return m_entries.cbegin(); }
     const_iterator cend() const { return m_entries.cend(); }
     Entries::const_reverse_iterator rbegin() const { return m_entries.rbegin(); }
-    Entries::const_reverse_iterator rend() const { return m_entries.rend(); }
 
     size_type size() const { return m_entries.size(); }
     bool empty() const { return m_entries.empty(); }
-    void clear() { m_entries.clear(); }
     void reserve(size_type size) { m_entries.reserve(size); }
 
     // The first entry whose ordinal is not below ordinal.
-    iterator lower_bound(key_type ordinal);
-    const_iterator lower_bound(key_type ordinal) const;
-    iterator find(key_type ordinal);
-    const_iterator find(key_type ordinal) const;
+    iterator lower_bound(key_type ordinal) { return begin() + positionOf(ordinal); }
+    const_iterator lower_bound(key_type ordinal) const { return begin() + positionOf(ordinal); }
+    iterator find(key_type ordinal) { return begin() + exactPositionOf(ordinal); }
+    const_iterator find(key_type ordinal) const { return begin() + exactPositionOf(ordinal); }
     bool contains(key_type ordinal) const { return find(ordinal) != end(); }
-    size_type count(key_type ordinal) const { return contains(ordinal) ? 1 : 0; }
     // The text of ordinal; a null text when ordinal is not in the map.
     const QString &at(key_type ordinal) const;
-    QString &operator[](key_type ordinal);
 
     // Adds the entry unless ordinal is in the map; the entry of ordinal and
     // whether it was added.
     std::pair<iterator, bool> emplace(key_type ordinal, QString text);
-    // Adds the entry, or replaces the text of ordinal.
-    std::pair<iterator, bool> insert_or_assign(key_type ordinal, QString text);
-    size_type erase(key_type ordinal);
 
     friend bool operator==(const OrdinalMap &, const OrdinalMap &) = default;
 
 private:
+    // The index of the first entry whose ordinal is not below ordinal.
+    size_type positionOf(key_type ordinal) const;
+    // The index of ordinal's entry; size() when it has none.
+    size_type exactPositionOf(key_type ordinal) const;
+
     Entries m_entries;
 };
