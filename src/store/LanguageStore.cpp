@@ -91,8 +91,7 @@ qsizetype lastOf(View text, Char c, qsizetype first)
 }
 
 // The values of one load, held by position in the reference table and moved
-// into the caller's map in ordinal order at the end, so that the map is only
-// appended to.
+// into the caller's map in ordinal order at the end, in one pass.
 class LoadedValues
 {
 public:
@@ -112,11 +111,13 @@ public:
     // A value already in values stays.
     void moveInto(ValueMap &values)
     {
-        values.reserve(values.size() + m_count);
+        ValueMap::Entries entries;
+        entries.reserve(m_count);
         for (size_t i = 0; i < m_values.size(); ++i) {
             if (m_values[i])
-                values.emplace(m_first + EntryOrdinal(i), std::move(*m_values[i]));
+                entries.emplace_back(m_first + EntryOrdinal(i), std::move(*m_values[i]));
         }
+        values.insertSorted(std::move(entries));
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "OrdinalMap.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -62,3 +63,22 @@ std::pair<OrdinalMap::iterator, bool> OrdinalMap::emplace(key_type ordinal, QStr
     return { m_entries.emplace(at, ordinal, std::move(text)), true };
 }
 
+
+void OrdinalMap::insertSorted(Entries entries)
+{
+    if (m_entries.empty()) {
+        m_entries = std::move(entries);
+        return;
+    }
+    Entries merged;
+    merged.reserve(m_entries.size() + entries.size());
+    auto kept = m_entries.begin();
+    for (value_type &entry : entries) {
+        while (kept != m_entries.end() && kept->first < entry.first)
+            merged.push_back(std::move(*kept++));
+        if (kept == m_entries.end() || kept->first != entry.first)
+            merged.push_back(std::move(entry));
+    }
+    std::move(kept, m_entries.end(), std::back_inserter(merged));
+    m_entries = std::move(merged);
+}

@@ -52,6 +52,9 @@ public:
     // Adds the entry unless ordinal is in the map; the entry of ordinal and
     // whether it was added.
     std::pair<iterator, bool> emplace(key_type ordinal, QString text);
+    // Adds entries, in ascending order of ordinal, in one pass; an ordinal
+    // already in the map keeps its text.
+    void insertSorted(Entries entries);
 
     friend bool operator==(const OrdinalMap &, const OrdinalMap &) = default;
 

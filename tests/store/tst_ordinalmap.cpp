@@ -27,6 +27,8 @@ class tst_OrdinalMap : public QObject
 private slots:
     void behavesLikeAnOrderedMap();
     void fromUnordered();
+    void insertSorted_data();
+    void insertSorted();
 };
 
 // Random inserts and look-ups, in and out of order, against std::map.
@@ -64,6 +66,36 @@ void tst_OrdinalMap::fromUnordered()
     QVERIFY(sameEntries(map, { { 0, u"zero"_s }, { 2, u"two"_s }, { 7, u"seven again"_s } }));
     QCOMPARE(OrdinalMap({ { 3, u"first"_s }, { 1, u"one"_s }, { 3, u"second"_s } }),
              OrdinalMap::fromUnordered({ { 1, u"one"_s }, { 3, u"first"_s } }));
+}
+
+void tst_OrdinalMap::insertSorted_data()
+{
+    QTest::addColumn<OrdinalMap>("map");
+    QTest::addColumn<OrdinalMap>("inserted");
+    QTest::addColumn<OrdinalMap>("result");
+
+    const OrdinalMap loaded = { { 1, u"one"_s }, { 4, u"four"_s }, { 9, u"nine"_s } };
+    QTest::newRow("into an empty map") << OrdinalMap() << loaded << loaded;
+    QTest::newRow("nothing") << loaded << OrdinalMap() << loaded;
+    QTest::newRow("after every entry")
+        << OrdinalMap { { 0, u"zero"_s } } << loaded
+        << OrdinalMap { { 0, u"zero"_s }, { 1, u"one"_s }, { 4, u"four"_s }, { 9, u"nine"_s } };
+    QTest::newRow("between, and texts already there stay")
+        << OrdinalMap { { 4, u"kept"_s }, { 5, u"five"_s }, { 134217728, u"web"_s } } << loaded
+        << OrdinalMap { { 1, u"one"_s },
+                        { 4, u"kept"_s },
+                        { 5, u"five"_s },
+                        { 9, u"nine"_s },
+                        { 134217728, u"web"_s } };
+}
+
+void tst_OrdinalMap::insertSorted()
+{
+    QFETCH(OrdinalMap, map);
+    QFETCH(OrdinalMap, inserted);
+    QFETCH(OrdinalMap, result);
+    map.insertSorted({ inserted.begin(), inserted.end() });
+    QVERIFY(map == result);
 }
 
 QTEST_GUILESS_MAIN(tst_OrdinalMap)
