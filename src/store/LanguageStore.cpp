@@ -57,12 +57,11 @@ bool LanguageStore::LoadReferenceKeys()
     m_referenceKeys = std::move(referenceKeys);
     m_ordinalByKey = std::move(ordinalByKey);
     m_referenceKeysUtf8.clear();
-    for (const auto &[ordinal, key] : m_referenceKeys)
-        m_referenceKeysUtf8.push_back(key.toUtf8());
     m_asciiKeys.clear();
     for (const auto &[ordinal, key] : m_referenceKeys) {
+        m_referenceKeysUtf8.push_back(key.toUtf8());
         if (QtPrivate::isAscii(key))
-            m_asciiKeys.insert(key.toLatin1(), ordinal);
+            m_asciiKeys.insert(m_referenceKeysUtf8.back(), ordinal);
     }
     return true;
 }

@@ -63,7 +63,6 @@ std::pair<OrdinalMap::iterator, bool> OrdinalMap::emplace(key_type ordinal, QStr
     return { m_entries.emplace(at, ordinal, std::move(text)), true };
 }
 
-
 void OrdinalMap::insertSorted(Entries entries)
 {
     if (m_entries.empty()) {
