@@ -49,7 +49,7 @@ int main()
 
     ValueMap loaded;
     const double load = bestOf([&] {
-        loaded.clear();
+        loaded = ValueMap();
         store.LoadWebValues(keyName, loaded);
     });
     const double loadFiles = bestOf([&] {
