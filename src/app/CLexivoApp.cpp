@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -30,6 +31,10 @@ CLexivoApp::CLexivoApp(const ClientConfig &config)
 
 void CLexivoApp::prepare()
 {
+    // Captions are shown as they are: without a display name the window
+    // system is handed the program's name in place of an empty caption, and
+    // with a non-empty one it is appended to every caption.
+    QGuiApplication::setApplicationDisplayName(u""_s);
     substituteDialogFonts();
     CWaitingDlg::registerMessages();
 }

@@ -13,6 +13,8 @@ CAmendListCtrl::CAmendListCtrl(QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list for the next control instead of walking its cells.
+    setTabKeyNavigation(false);
     setShowGrid(true);
     setWordWrap(false);
     setItemDelegate(new StatusRowDelegate(this));
@@ -66,8 +68,12 @@ void CAmendListCtrl::sortByHeader(int column)
     }
     const Qt::SortOrder order = m_sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder;
     horizontalHeader()->setSortIndicator(m_sortColumn, order);
-    if (model())
-        model()->sort(m_sortColumn, order);
+    if (!model())
+        return;
+    model()->sort(m_sortColumn, order);
+    // The selection follows its row; keep that row in sight.
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
 }
 
 // One line of the list's font per row, as a fixed-height report list has.
