@@ -31,9 +31,9 @@ CLexivoApp::CLexivoApp(const ClientConfig &config)
 
 void CLexivoApp::prepare()
 {
-    // Captions are shown as they are: without a display name the window
-    // system is handed the program's name in place of an empty caption, and
-    // with a non-empty one it is appended to every caption.
+    // Captions are shown as they are: a non-empty display name would be
+    // appended to every caption, and without one an empty caption would be
+    // replaced by the program's name.
     QGuiApplication::setApplicationDisplayName(u""_s);
     substituteDialogFonts();
     CWaitingDlg::registerMessages();

@@ -116,8 +116,12 @@ bool CLexivoDlg::OnInitDialog()
     m_needWebLanguage = m_config.needWebLanguage;
     m_newTool = m_config.newTool;
     m_languageStore.setUtf8Mode(m_newTool);
-    if (m_newTool)
-        setWindowTitle(decodeUtf8OrEmpty(m_config.title));
+    if (m_newTool) {
+        // An empty caption is handed over as a null text: the window system
+        // would be given the program's name in place of an empty one.
+        const QString title = decodeUtf8OrEmpty(m_config.title);
+        setWindowTitle(title.isEmpty() ? QString() : title);
+    }
 
     m_startDirectory = QDir::currentPath();
     const QDir start(m_startDirectory);
