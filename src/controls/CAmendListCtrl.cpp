@@ -41,7 +41,7 @@ void CAmendListCtrl::setStatusColumn(int column)
 
 EntryStatus CAmendListCtrl::statusOfRow(const QModelIndex &index) const
 {
-    return statusFromText(index.siblingAtColumn(m_statusColumn).data().toString());
+    return EntryStatus(index.siblingAtColumn(m_statusColumn).data(EntryStatusRole).toInt());
 }
 
 int CAmendListCtrl::GetItemStatus(int row) const

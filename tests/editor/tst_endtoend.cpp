@@ -83,18 +83,18 @@ void tst_EndToEnd::editOneEntry()
         auto *value = control<CMyEdit>(editor, 1055);
         replaceValue(value, u"Zeitlimit nach Sekunden"_s);
         QTest::keyClick(value, Qt::Key_Return);
-        seen.append(editor->rows().row(row).status);
+        seen.append(statusText(editor->rows().row(row).status));
 
         auto *list = control<CAmendListCtrl>(editor, 1012);
         const QPoint cell = list->visualRect(editor->rows().index(row, 0)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell);
         replaceValue(value, u"Zeitlimit nach %d Sekunden"_s);
         QTest::mouseClick(control<QPushButton>(editor, 1034), Qt::LeftButton);
-        seen.append(editor->rows().row(row).status);
+        seen.append(statusText(editor->rows().row(row).status));
 
         for (const EditorRow &entry : editor->rows().rows()) {
             const QByteArray key = entry.attribute.toUtf8() + '=';
-            if (!entry.status.isEmpty() && !isWebOrdinal(entry.ordinal)
+            if (entry.status != EntryStatus::None && !isWebOrdinal(entry.ordinal)
                 && !before.contains(QByteArray('\n' + key)))
                 markedMissing.append(entry.attribute);
         }
