@@ -13,10 +13,10 @@ bool hasWriteAccess(const QFileInfo &info)
     return info.isWritable() && info.permissions().testFlag(QFileDevice::WriteOwner);
 }
 
-QString describeFailure(const QString &path, const QString &reason)
+ResultError describeFailure(const QString &path, const QString &reason)
 {
-    return QStringLiteral("\"%1\" could not be written: %2")
-        .arg(QDir::toNativeSeparators(path), reason);
+    return ResultError(QStringLiteral("\"%1\" could not be written: %2")
+                           .arg(QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace
@@ -34,13 +34,9 @@ bool isFileWritable(const QString &path)
     return folder.isDir() && hasWriteAccess(folder);
 }
 
-bool writeFileSafely(const QString &path, const QByteArray &contents, QString *errorText)
+Result<> writeFileSafely(const QString &path, const QByteArray &contents)
 {
-    auto fail = [&](const QString &reason) {
-        if (errorText)
-            *errorText = describeFailure(path, reason);
-        return false;
-    };
+    auto fail = [&](const QString &reason) { return describeFailure(path, reason); };
 
     const QFileInfo target(path);
     if (path.isEmpty())
@@ -72,5 +68,5 @@ bool writeFileSafely(const QString &path, const QByteArray &contents, QString *e
     }
     if (!file.commit())
         return fail(file.errorString());
-    return true;
+    return ResultOk;
 }

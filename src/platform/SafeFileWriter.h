@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,10 +12,9 @@
 //
 // A target that is read-only (no write bit for its owner, or not writable by
 // this process), a folder in the target's place, a missing or read-only
-// folder: the target stays exactly as it was and the result is false.
-// errorText, when given, receives a sentence for the user.
-bool writeFileSafely(const QString &path, const QByteArray &contents,
-                     QString *errorText = nullptr);
+// folder: the target stays exactly as it was and the result is a failure
+// whose sentence names the file.
+Result<> writeFileSafely(const QString &path, const QByteArray &contents);
 
 // True when writeFileSafely could replace or create the file at path.
 bool isFileWritable(const QString &path);

@@ -4,6 +4,7 @@
 #include "platform/SafeFileWriter.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 
 #include <vector>
@@ -41,26 +42,46 @@ XmlPathDocument::XmlPathDocument()
     InsertFirstChild(NewDeclaration(kDeclaration));
 }
 
-bool XmlPathDocument::Load(const std::string &path)
+Result<> XmlPathDocument::Load(const std::string &path)
 {
     m_loadedPath = path;
     // tinyxml2 keeps the flag from an earlier load when the file is missing or
     // empty; it has to describe this file, also when a document is reused.
     SetBOM(false);
+    const XMLError error = LoadFile(path.c_str());
     // A byte-order mark and white space alone is an empty document too.
-    if (LoadFile(path.c_str()) != XML_SUCCESS || NoChildren()) {
+    if (error != XML_SUCCESS || NoChildren()) {
         // tinyxml2 keeps the nodes completed before a parse error, such as the
         // declaration; a half document must not be saved back.
         DeleteChildren();
-        return false;
+        return ResultError(describeLoadFailure(path, error));
     }
     const XMLNode *first = FirstChild();
     if (!first || !first->ToDeclaration())
         InsertFirstChild(NewDeclaration(kDeclaration));
-    return true;
+    return ResultOk;
 }
 
-bool XmlPathDocument::Save(const std::string &path)
+QString XmlPathDocument::describeLoadFailure(const std::string &path, XMLError error) const
+{
+    const QString name = QDir::toNativeSeparators(QString::fromStdString(path));
+    switch (error) {
+    case XML_SUCCESS:
+    case XML_ERROR_EMPTY_DOCUMENT:
+        return QStringLiteral("\"%1\" is empty.").arg(name);
+    case XML_ERROR_FILE_NOT_FOUND:
+        return QStringLiteral("\"%1\" does not exist.").arg(name);
+    case XML_ERROR_FILE_COULD_NOT_BE_OPENED:
+    case XML_ERROR_FILE_READ_ERROR:
+        return QStringLiteral("\"%1\" could not be read.").arg(name);
+    default:
+        return QStringLiteral("\"%1\" is not well-formed XML (line %2).")
+            .arg(name)
+            .arg(ErrorLineNum());
+    }
+}
+
+Result<> XmlPathDocument::Save(const std::string &path)
 {
     const std::string &target = path.empty() ? m_loadedPath : path;
     return writeFileSafely(QString::fromUtf8(target), QByteArray::fromStdString(Serialize()));

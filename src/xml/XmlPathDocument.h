@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/Result.h"
+
+#include <QString>
 #include <tinyxml2.h>
 
 #include <string>
@@ -22,14 +25,14 @@ public:
     XmlPathDocument &operator=(const XmlPathDocument &) = delete;
 
     // Remembers path for Save(""), then parses the file. On success a missing
-    // leading declaration is added in front. False when the file cannot be
+    // leading declaration is added in front. A failure when the file cannot be
     // read, is empty (a byte-order mark alone included) or does not parse.
-    bool Load(const std::string &path);
+    Result<> Load(const std::string &path);
 
     // Writes the whole document to path, or to the loaded path when path is
-    // empty. False when there is no target or it cannot be written; the file
-    // is then unchanged.
-    bool Save(const std::string &path = std::string());
+    // empty. A failure when there is no target or it cannot be written; the
+    // file is then unchanged.
+    Result<> Save(const std::string &path = std::string());
 
     // The bytes Save() writes.
     std::string Serialize() const;
@@ -58,5 +61,7 @@ public:
     const std::string &loadedPath() const { return m_loadedPath; }
 
 private:
+    QString describeLoadFailure(const std::string &path, tinyxml2::XMLError error) const;
+
     std::string m_loadedPath;
 };

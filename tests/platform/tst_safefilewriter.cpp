@@ -69,9 +69,10 @@ void tst_SafeFileWriter::writableOrUnchanged()
     const QByteArray before = TestFiles::read(path);
 
     QCOMPARE(isFileWritable(path), writable);
-    QString error;
-    QCOMPARE(writeFileSafely(path, "new"_ba, &error), writable);
-    QCOMPARE(error.isEmpty(), writable);
+    const Result<> written = writeFileSafely(path, "new"_ba);
+    QCOMPARE(bool(written), writable);
+    if (!written)
+        QVERIFY2(written.error().contains(u"target.ini"_s), qPrintable(written.error()));
     QCOMPARE(TestFiles::read(path), writable ? "new"_ba : before);
     const QStringList expected { u"target.ini"_s };
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -114,10 +115,11 @@ void tst_SafeFileWriter::noRoomLeavesTarget()
         QSKIP(qPrintable(fault.unavailable()));
     const auto files = TestFiles::snapshot(folder);
 
-    QString error;
-    QVERIFY(!fault.during([&] { return writeFileSafely(path, QByteArray(size, 'n'), &error); }));
+    const Result<> written
+        = fault.during([&] { return writeFileSafely(path, QByteArray(size, 'n')); });
+    QVERIFY(!written);
     QCOMPARE(TestFiles::changedFiles(files, folder), QStringList());
-    QVERIFY2(!error.contains(u"Unknown error"_s), qPrintable(error));
+    QVERIFY2(!written.error().contains(u"Unknown error"_s), qPrintable(written.error()));
 }
 
 QTEST_GUILESS_MAIN(tst_SafeFileWriter)
