@@ -3,6 +3,7 @@
 #include "LanguageIndex.h"
 #include "platform/ProfileFile.h"
 #include "platform/SafeFileWriter.h"
+#include "platform/SyncBatch.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -175,7 +176,12 @@ ReconcileResult Reconciliation::run()
 
 ReconcileResult ReconcileIndex(const ReconcileInput &input)
 {
-    return Reconciliation(input).run();
+    // Start-up may create many languages: their files and folders are synced
+    // once, at the end. Like a failed creation, a failed sync goes unreported.
+    SyncBatch batch;
+    ReconcileResult result = Reconciliation(input).run();
+    std::ignore = batch.finish();
+    return result;
 }
 
 QString indexUnusableMessage()

@@ -3,6 +3,7 @@
 #include "config/LanguageIndex.h"
 #include "platform/ProfileFile.h"
 #include "platform/SafeFileWriter.h"
+#include "platform/SyncBatch.h"
 
 #include <QDir>
 
@@ -16,6 +17,7 @@ Result<> LanguageStore::CreateLanguageFile(const QString &displayName)
     const Result<QString> path = languageFilePath(displayName);
     if (!path)
         return ResultError(path.error());
+    SyncBatch batch; // the file and the index line
     Result<> created = m_utf8Mode ? recreateWithReferenceKeys(*path, "\xEF\xBB\xBF", QString())
                                   : recreateWithReferenceKeys(*path, {}, u" "_s);
     if (!created)
@@ -24,10 +26,12 @@ Result<> LanguageStore::CreateLanguageFile(const QString &displayName)
     // A name outside the catalogue has no code to enter into the index.
     const QString code = m_catalogue.CodeByName(displayName);
     if (code.isEmpty())
-        return ResultOk;
+        return batch.finish();
     ProfileFile index(m_languageFolder + u'/' + LanguageIndex::FileName);
     index.writeKey(LanguageIndex::LanguagesSection, code, displayName);
-    return index.save();
+    Result<> indexed = index.save();
+    indexed.keepFirstFailure(batch.finish());
+    return indexed;
 }
 
 Result<> LanguageStore::ResetLanguageFile(const QString &fileName)

@@ -5,6 +5,8 @@
 #include "config/LanguageCatalogue.h"
 #include "config/LanguageIndex.h"
 #include "platform/ProfileFile.h"
+#include "platform/SafeFileWriter.h"
+#include "platform/SyncBatch.h"
 #include "platform/TextCodec.h"
 #include "xml/XmlPathDocument.h"
 
@@ -56,12 +58,6 @@ Result<> storeValue(XmlPathDocument &document, WebItemIndex &index, const QByteA
     return ResultOk;
 }
 
-ResultError cannotMake(const QString &folder)
-{
-    return ResultError(
-        u"The folder \"%1\" could not be made."_s.arg(QDir::toNativeSeparators(folder)));
-}
-
 } // namespace
 
 Result<> WebLanguageStore::LoadWebValues(const QString &keyName, ValueMap &values) const
@@ -93,6 +89,7 @@ Result<> WebLanguageStore::WriteWebValues(const QString &keyName, const ValueMap
     if (!folder)
         return ResultError(folder.error());
 
+    SyncBatch batch; // the files' folders are synced once
     Result<> outcome;
     XmlPathDocument document;
     WebItemIndex index;
@@ -118,6 +115,7 @@ Result<> WebLanguageStore::WriteWebValues(const QString &keyName, const ValueMap
     }
     if (loaded)
         outcome.keepFirstFailure(document.Save());
+    outcome.keepFirstFailure(batch.finish());
     return outcome;
 }
 
@@ -126,8 +124,9 @@ Result<> WebLanguageStore::CreateWebLanguage(const QString &keyName) const
     const Result<QString> folder = languageFolder(keyName);
     if (!folder)
         return ResultError(folder.error());
-    if (!QDir().mkpath(*folder))
-        return cannotMake(*folder);
+    SyncBatch batch; // every file is new: all are synced once, at the end
+    if (Result<> made = makeFolders(*folder); !made)
+        return made;
 
     Result<> outcome;
     for (auto entry = m_webItems.cbegin(); entry != m_webItems.cend();) {
@@ -144,10 +143,10 @@ Result<> WebLanguageStore::CreateWebLanguage(const QString &keyName) const
         }
         const std::string path = filePath(*folder, fileNumber);
         const QString parent = QFileInfo(QString::fromStdString(path)).absolutePath();
-        if (QDir().mkpath(parent))
-            outcome.keepFirstFailure(document.Save(path));
+        if (Result<> made = makeFolders(parent); !made)
+            outcome.keepFirstFailure(std::move(made));
         else
-            outcome.keepFirstFailure(cannotMake(parent));
+            outcome.keepFirstFailure(document.Save(path));
     }
 
     const QString code = m_catalogue.CodeByKey(keyName);
@@ -155,5 +154,6 @@ Result<> WebLanguageStore::CreateWebLanguage(const QString &keyName) const
         outcome.keepFirstFailure(
             Profile::writeString(m_indexPath, LanguageIndex::WebLanguagesSection, code, keyName));
     }
+    outcome.keepFirstFailure(batch.finish());
     return outcome;
 }

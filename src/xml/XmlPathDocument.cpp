@@ -84,7 +84,14 @@ QString XmlPathDocument::describeLoadFailure(const std::string &path, XMLError e
 Result<> XmlPathDocument::Save(const std::string &path)
 {
     const std::string &target = path.empty() ? m_loadedPath : path;
-    return writeFileSafely(QString::fromUtf8(target), QByteArray::fromStdString(Serialize()));
+    return writeFileSafely(QString::fromUtf8(target),
+                           [this](QIODevice &device) { return Write(device); });
+}
+
+Result<> XmlPathDocument::Write(QIODevice &device) const
+{
+    const std::string bytes = Serialize();
+    return writeAll(device, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
 
 std::string XmlPathDocument::Serialize() const

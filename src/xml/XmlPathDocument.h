@@ -7,6 +7,8 @@
 
 #include <string>
 
+class QIODevice;
+
 // The program's XML document: a tinyxml2 document that remembers where it was
 // loaded from, always starts with the declaration
 // xml version="1.0" encoding="UTF-8", addresses elements by slash-separated
@@ -36,6 +38,9 @@ public:
 
     // The bytes Save() writes.
     std::string Serialize() const;
+
+    // Writes those bytes to device; a failure tells the device's reason.
+    Result<> Write(QIODevice &device) const;
 
     // The element at path, starting at the root element, or nullptr. The
     // first segment may name the root or be left out.
