@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace BenchTiming {
@@ -32,6 +33,14 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void require(const Result<> &result)
+{
+    if (result)
+        return;
+    std::printf("error: %s\n", qPrintable(result.error()));
+    std::exit(2);
 }
 
 void noteUnoptimisedBuild()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,6 +18,9 @@ double bestOf(const std::function<void()> &prepare, const std::function<void()> 
 double bestOf(const std::function<void()> &work, int runs = 25);
 
 QByteArray readFile(const QString &path);
+
+// Ends the benchmark with the error when a step it times or prepares fails.
+void require(const Result<> &result);
 
 // Says so when the benchmark was not built with optimisation.
 void noteUnoptimisedBuild();

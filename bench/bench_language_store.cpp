@@ -29,15 +29,12 @@ constexpr int KeyCount = 10000;
 
 // Times work on the file at path against writing the bytes it left there once.
 bool timeWrite(const char *what, const QString &path, const std::function<void()> &prepare,
-               const std::function<bool()> &work)
+               const std::function<Result<>()> &work)
 {
-    bool written = true;
-    const double measured = bestOf(prepare, [&] { written = work() && written; });
+    const double measured = bestOf(prepare, [&] { require(work()); });
     const QByteArray bytes = readFile(path);
-    const double baseline = bestOf(prepare, [&] { writeFileSafely(path, bytes); });
-    if (!written)
-        std::printf("error: %s failed\n", what);
-    return reportRatio(what, measured, "baseline", baseline, 10) && written;
+    const double baseline = bestOf(prepare, [&] { require(writeFileSafely(path, bytes)); });
+    return reportRatio(what, measured, "baseline", baseline, 10);
 }
 
 bool runMode(const QString &folder, bool utf8Mode, const LanguageCatalogue &catalogue)
@@ -45,7 +42,7 @@ bool runMode(const QString &folder, bool utf8Mode, const LanguageCatalogue &cata
     const QString german = u"German (Germany)"_s;
     const QString germanPath = folder + u'/' + german + u".ini"_s;
     const QByteArray germanBytes = SyntheticLanguageFiles::languageFile(KeyCount);
-    const auto restoreGerman = [&] { writeFileSafely(germanPath, germanBytes); };
+    const auto restoreGerman = [&] { require(writeFileSafely(germanPath, germanBytes)); };
     restoreGerman();
 
     LanguageStore store(catalogue);
@@ -58,8 +55,9 @@ bool runMode(const QString &folder, bool utf8Mode, const LanguageCatalogue &cata
 
     LanguageFile loaded;
     // Emptying the caller's map of the previous run is not part of a load.
-    const double load = bestOf(
-        [&] { loaded = {}; }, [&] { store.LoadLanguage(german, loaded.values, loaded.extraKeys); });
+    const double load = bestOf([&] { loaded = {}; }, [&] {
+        require(store.LoadLanguage(german, loaded.values, loaded.extraKeys));
+    });
     qsizetype lineCount = 0;
     const double readAndSplit
         = bestOf([&] { lineCount = readFile(germanPath).split('\n').size(); });

@@ -87,9 +87,9 @@ int main()
     const auto create = [&] {
         ProfileFile file(path);
         fill(file);
-        file.save();
+        require(file.save());
     };
-    const auto writeOnce = [&] { writeFileSafely(path, bytes); };
+    const auto writeOnce = [&] { require(writeFileSafely(path, bytes)); };
     const Times creating = bestOf(removeFile, create, writeOnce);
 
     qsizetype sectionLines = 0;

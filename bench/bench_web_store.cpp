@@ -50,27 +50,25 @@ int main()
     ValueMap loaded;
     const double load = bestOf([&] {
         loaded = ValueMap();
-        store.LoadWebValues(keyName, loaded);
+        require(store.LoadWebValues(keyName, loaded));
     });
     const double loadFiles = bestOf([&] {
         for (const std::string &file : files)
-            XmlPathDocument().Load(file);
+            require(XmlPathDocument().Load(file));
     });
 
     ValueMap edited = loaded;
     for (auto &[ordinal, value] : edited)
         value += u" (edited)"_s;
-    bool written = true;
-    const double write
-        = bestOf([&] { written = store.WriteWebValues(keyName, edited) && written; });
+    const double write = bestOf([&] { require(store.WriteWebValues(keyName, edited)); });
     const double loadSaveFiles = bestOf([&] {
         for (const std::string &file : files) {
             XmlPathDocument document;
-            document.Load(file);
-            document.Save();
+            require(document.Load(file));
+            require(document.Save());
         }
     });
-    if (!written || loaded.size() != ItemCount || loaded.begin()->second.isEmpty()) {
+    if (loaded.size() != ItemCount || loaded.begin()->second.isEmpty()) {
         std::puts("error: the web texts were not read or written");
         return 2;
     }

@@ -27,7 +27,7 @@ void ProfileOp::applyTo(ProfileFile &file) const
     }
 }
 
-bool ProfileOp::applyOnce(const QString &path) const
+Result<> ProfileOp::applyOnce(const QString &path) const
 {
     switch (kind) {
     case WriteNarrow:
@@ -38,7 +38,7 @@ bool ProfileOp::applyOnce(const QString &path) const
     case WriteUtf16:
         return Profile::writeString(path, wide(section), wide(key), wide(value));
     }
-    return false;
+    return ResultError(QStringLiteral("unknown operation"));
 }
 
 ProfileScript::ProfileScript(QByteArrayView input)

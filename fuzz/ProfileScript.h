@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -26,7 +28,7 @@ struct ProfileOp
     QString wide(const QByteArray &field) const;
 
     void applyTo(ProfileFile &file) const;
-    bool applyOnce(const QString &path) const;
+    Result<> applyOnce(const QString &path) const;
 };
 
 // A fuzz input: the file's bytes, optionally followed by GS (0x1D) and the

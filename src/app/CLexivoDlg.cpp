@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <tuple>
+
 using namespace Qt::StringLiterals;
 
 const QString CLexivoDlg::MainFileMissingMessage =
@@ -127,7 +129,7 @@ bool CLexivoDlg::OnInitDialog()
     const QDir start(m_startDirectory);
     const QString languageFolder = start.filePath(u"language"_s);
     const QString webFolder = start.filePath(u"Web/LanguageInfo"_s);
-    const bool webOpened = m_webLanguageStore.Open(webFolder, languageFolder);
+    const bool webOpened = bool(m_webLanguageStore.Open(webFolder, languageFolder));
     if ((!webOpened && m_needWebLanguage) || !m_languageStore.Open(languageFolder)) {
         waiting.suspend();
         MessageBoxes::inform(this, MainFileMissingMessage);
@@ -201,10 +203,12 @@ void CLexivoDlg::LoadSelectedLanguage()
     const LanguageCatalogue &catalogue = m_config.catalogue;
     m_adjustOrder->setEnabled(catalogue.CodeAt(language) != u"0x0409");
 
+    // A language whose files cannot be read is listed with empty values.
     ValueMap values;
-    m_languageStore.LoadLanguage(catalogue.NameAt(language), values, m_extraAttributes);
+    std::ignore
+        = m_languageStore.LoadLanguage(catalogue.NameAt(language), values, m_extraAttributes);
     if (m_needWebLanguage)
-        m_webLanguageStore.LoadWebValues(catalogue.KeyAt(language), values);
+        std::ignore = m_webLanguageStore.LoadWebValues(catalogue.KeyAt(language), values);
     m_entryList.setEntries(attributeMap(), values);
 }
 
@@ -217,17 +221,18 @@ void CLexivoDlg::adjustItemOrder()
 {
     const QString name = m_config.catalogue.NameAt(selectedLanguage());
     const QString adjusted = name + u"_adjust"_s;
-    QString errorText;
-    bool written = false;
+    Result<> written;
     {
         WaitingPanel waiting(this, u"Save file, please wait ..."_s);
         ValueMap values;
-        written = m_languageStore.ResetLanguageFile(adjusted, &errorText);
-        m_languageStore.LoadLanguage(name, values, m_extraAttributes);
-        written = m_languageStore.WriteValues(values, adjusted, &errorText) && written;
+        Result<> reset = m_languageStore.ResetLanguageFile(adjusted);
+        // A source that cannot be read gives a copy with empty values.
+        std::ignore = m_languageStore.LoadLanguage(name, values, m_extraAttributes);
+        written = m_languageStore.WriteValues(values, adjusted);
+        written.keepFirstFailure(std::move(reset));
     }
     if (!written) {
-        MessageBoxes::inform(this, errorText);
+        MessageBoxes::inform(this, written.error());
         return;
     }
     MessageBoxes::inform(this, u"%1.ini has been saved as %2.ini according to the item order of "
@@ -261,10 +266,10 @@ void CLexivoDlg::openEditor(std::optional<EntryOrdinal> preselected)
     if (editor.exec() != CAmendLanguageMapDlg::Written)
         return;
     // Keys the reference lacks go from the saved file.
-    QString errorText;
-    if (!m_languageStore.RemoveKeys(m_config.catalogue.NameAt(language), m_extraAttributes,
-                                    &errorText))
-        MessageBoxes::inform(this, errorText);
+    const Result<> removed
+        = m_languageStore.RemoveKeys(m_config.catalogue.NameAt(language), m_extraAttributes);
+    if (!removed)
+        MessageBoxes::inform(this, removed.error());
 }
 
 void CLexivoDlg::addLanguage()
@@ -276,9 +281,11 @@ void CLexivoDlg::addLanguage()
     const QString name = m_config.catalogue.NameAt(language);
     {
         WaitingPanel waiting(this, LoadingText);
-        m_languageStore.CreateLanguageFile(name);
+        // Failures go unreported: the editor opens all the same, and saving
+        // tells what cannot be written.
+        std::ignore = m_languageStore.CreateLanguageFile(name);
         if (m_needWebLanguage)
-            m_webLanguageStore.CreateWebLanguage(m_config.catalogue.KeyAt(language));
+            std::ignore = m_webLanguageStore.CreateWebLanguage(m_config.catalogue.KeyAt(language));
     }
     CAmendLanguageMapDlg editor(editorContext(), this);
     editor.setSourceMap(attributeMap());

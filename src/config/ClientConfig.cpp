@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 
 const QByteArray ClientConfig::NoticeForNewTool = QByteArrayLiteral(
     "Notice: Symbols like %1 %2 %3 %d  (  )  \\  \"  [  ]   \"%1\"  \"123456\""
@@ -34,7 +35,9 @@ ClientConfig ClientConfig::load(const QString &executableFolder)
     ClientConfig config;
     if (!executableFolder.isEmpty()) {
         XmlPathDocument document;
-        document.Load(QString(executableFolder + u"/ConfigParameter.xml").toStdString());
+        // A missing or malformed file leaves every default, unreported.
+        std::ignore
+            = document.Load(QString(executableFolder + u"/ConfigParameter.xml").toStdString());
         if (elementText(document, "clientConfig/content/needWebLanguage") == "false")
             config.needWebLanguage = false;
         if (elementText(document, "clientConfig/content/toolType") == "new")

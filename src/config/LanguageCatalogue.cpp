@@ -3,6 +3,7 @@
 #include "platform/TextCodec.h"
 #include "xml/XmlPathDocument.h"
 
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -21,7 +22,8 @@ LanguageCatalogue::LanguageCatalogue(QList<Row> rows)
 LanguageCatalogue LanguageCatalogue::fromSupportFile(const QString &path)
 {
     XmlPathDocument document;
-    document.Load(path.toStdString());
+    // A missing or malformed file gives an empty catalogue, unreported.
+    std::ignore = document.Load(path.toStdString());
 
     QList<Row> rows;
     for (const tinyxml2::XMLElement *item = document.FindElement("LanguageInfo/item");

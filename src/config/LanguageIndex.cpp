@@ -10,10 +10,13 @@ QString entryKey(const QString &entry)
     return equals < 0 ? QString() : entry.left(equals).trimmed();
 }
 
-QStringList readKeys(const QString &indexPath, const QString &section)
+Result<QStringList> readKeys(const QString &indexPath, const QString &section)
 {
+    const Result<QStringList> entries = Profile::readSection(indexPath, section);
+    if (!entries)
+        return entries;
     QStringList keys;
-    for (const QString &entry : Profile::readSection(indexPath, section)) {
+    for (const QString &entry : *entries) {
         const QString key = entryKey(entry);
         if (!key.isEmpty())
             keys.append(key);

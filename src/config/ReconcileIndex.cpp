@@ -3,9 +3,12 @@
 #include "LanguageIndex.h"
 #include "platform/ProfileFile.h"
 #include "platform/SafeFileWriter.h"
+#include "platform/SyncBatch.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <tuple>
 
 namespace {
 
@@ -17,7 +20,7 @@ bool prepareIndex(const QString &indexPath)
 {
     const QFileInfo index(indexPath);
     if (!index.exists())
-        return writeFileSafely(indexPath, QByteArray());
+        return bool(writeFileSafely(indexPath, QByteArray()));
     return index.isFile() && index.isReadable() && isFileWritable(indexPath);
 }
 
@@ -33,9 +36,18 @@ public:
     ReconcileResult run();
 
 private:
+    // A line that cannot be written is not reported: the index was found
+    // writable, and the next start tries again.
     void writeIndex(const QString &section, const QString &code, const QString &value) const
     {
-        Profile::writeString(m_indexPath, section, code, value);
+        std::ignore = Profile::writeString(m_indexPath, section, code, value);
+    }
+
+    // The index was found readable; should a read fail after all, the section
+    // counts as empty.
+    QStringList readIndexKeys(const QString &section) const
+    {
+        return LanguageIndex::readKeys(m_indexPath, section).valueOr({});
     }
 
     void readIndexedLanguages();
@@ -54,7 +66,7 @@ private:
 
 void Reconciliation::readIndexedLanguages()
 {
-    const QStringList codes = LanguageIndex::readKeys(m_indexPath, LanguageIndex::LanguagesSection);
+    const QStringList codes = readIndexKeys(LanguageIndex::LanguagesSection);
     m_knownCodes.insert(codes.cbegin(), codes.cend());
 }
 
@@ -62,8 +74,7 @@ void Reconciliation::readIndexedLanguages()
 void Reconciliation::addWebEntriesFromIndex()
 {
     NameSet codesWithoutWebEntry = m_knownCodes;
-    const QStringList webCodes =
-        LanguageIndex::readKeys(m_indexPath, LanguageIndex::WebLanguagesSection);
+    const QStringList webCodes = readIndexKeys(LanguageIndex::WebLanguagesSection);
     for (const QString &code : webCodes) {
         if (codesWithoutWebEntry.erase(code) > 0)
             continue;
@@ -124,8 +135,9 @@ void Reconciliation::matchWebFolders()
         m_knownCodes.insert(code);
         m_namesWithoutFile.insert(name);
     }
+    // A language whose web files cannot be made is still listed, unreported.
     for (const QString &key : m_keysWithoutFolder)
-        m_input.createWebLanguage(key);
+        std::ignore = m_input.createWebLanguage(key);
 }
 
 PresentLanguages Reconciliation::presentLanguages() const
@@ -151,11 +163,11 @@ ReconcileResult Reconciliation::run()
         matchWebFolders();
     // Web languages are created before INI files. A file that exists after
     // all (its name differs from the listing only in a way the scan missed)
-    // is never replaced.
+    // is never replaced; one that cannot be made goes unreported.
     const QDir languageFolder(m_input.languageFolder);
     for (const QString &name : m_namesWithoutFile) {
         if (!QFileInfo::exists(languageFolder.filePath(name + u".ini")))
-            m_input.createLanguageFile(name);
+            std::ignore = m_input.createLanguageFile(name);
     }
     return {true, presentLanguages()};
 }
@@ -164,7 +176,12 @@ ReconcileResult Reconciliation::run()
 
 ReconcileResult ReconcileIndex(const ReconcileInput &input)
 {
-    return Reconciliation(input).run();
+    // Start-up may create many languages: their files and folders are synced
+    // once, at the end. Like a failed creation, a failed sync goes unreported.
+    SyncBatch batch;
+    ReconcileResult result = Reconciliation(input).run();
+    std::ignore = batch.finish();
+    return result;
 }
 
 QString indexUnusableMessage()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LanguageCatalogue.h"
+#include "platform/Result.h"
 
 #include <QString>
 
@@ -12,15 +13,15 @@ using PresentLanguages = std::set<int>;
 
 // What the index reconciliation works on. The creators make a language's INI
 // file (given its display name) and its web folder (given its key name);
-// both also write their own index line.
+// both also write their own index line. Their failures go unreported.
 struct ReconcileInput
 {
     QString languageFolder; // absolute
     QString webFolder;      // absolute
     bool needWebLanguage = true;
     const LanguageCatalogue *catalogue = nullptr;
-    std::function<bool(const QString &displayName)> createLanguageFile;
-    std::function<bool(const QString &keyName)> createWebLanguage;
+    std::function<Result<>(const QString &displayName)> createLanguageFile;
+    std::function<Result<>(const QString &keyName)> createWebLanguage;
 };
 
 struct ReconcileResult

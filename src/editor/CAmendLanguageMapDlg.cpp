@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <tuple>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -204,10 +206,12 @@ void CAmendLanguageMapDlg::LoadReference()
         const int language = m_referenceLanguages->currentData().toInt();
         const LanguageCatalogue &catalogue = m_context.config.catalogue;
         KeySet ignoredExtraKeys;
-        m_context.languageStore.LoadLanguage(catalogue.NameAt(language), reference,
-                                             ignoredExtraKeys);
+        // A reference language whose files cannot be read shows empty values.
+        std::ignore = m_context.languageStore.LoadLanguage(catalogue.NameAt(language), reference,
+                                                           ignoredExtraKeys);
         if (m_context.config.needWebLanguage)
-            m_context.webLanguageStore.LoadWebValues(catalogue.KeyAt(language), reference);
+            std::ignore
+                = m_context.webLanguageStore.LoadWebValues(catalogue.KeyAt(language), reference);
     }
     m_rows.applyReference(reference, m_limits, *m_measurer);
     highlightCurrentRow();

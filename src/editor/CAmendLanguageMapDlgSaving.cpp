@@ -46,9 +46,8 @@ std::optional<ValueMap> CAmendLanguageMapDlg::CollectEntries(bool everyRow, Wait
 void CAmendLanguageMapDlg::Save()
 {
     const LanguageCatalogue &catalogue = m_context.config.catalogue;
-    QString errorText;
     ValueMap written;
-    bool saved = true;
+    ::Result<> saved; // not the dialog codes of the same name
     {
         WaitingPanel waiting(this, u"Checking data..."_s);
         const std::optional<ValueMap> entries = CollectEntries(false, waiting);
@@ -56,21 +55,19 @@ void CAmendLanguageMapDlg::Save()
             return;
         written = *entries;
         waiting.setText(u"Saving data, please wait ..."_s);
-        saved = m_context.languageStore.WriteValues(
-            written, catalogue.NameAt(m_editedLanguage), &errorText);
+        saved = m_context.languageStore.WriteValues(written, catalogue.NameAt(m_editedLanguage));
         // Web files are written only after the INI file took the values, so a
         // failed save leaves the language as it was.
         if (saved && m_context.config.needWebLanguage) {
             const QString keyName = catalogue.KeyAt(m_editedLanguage);
             if (!m_context.webLanguageStore.WriteWebValues(keyName, written)) {
-                saved = false;
-                errorText = u"The web language files of \"%1\" could not all be written."_s
-                                .arg(keyName);
+                saved = ResultError(
+                    u"The web language files of \"%1\" could not all be written."_s.arg(keyName));
             }
         }
     }
     if (!saved) {
-        reportSaveFailure(errorText);
+        reportSaveFailure(saved.error());
         return;
     }
     finishSave(written);
@@ -83,9 +80,8 @@ void CAmendLanguageMapDlg::SaveAs()
         this, QDir(m_context.languageStore.languageFolder()).filePath(name), u"file (*.ini)"_s);
     if (path.isEmpty())
         return;
-    QString errorText;
     ValueMap written;
-    bool saved = true;
+    ::Result<> saved;
     {
         WaitingPanel waiting(this, u"Saving file..."_s);
         const std::optional<ValueMap> entries = CollectEntries(true, waiting);
@@ -93,10 +89,10 @@ void CAmendLanguageMapDlg::SaveAs()
             return;
         written = *entries;
         waiting.setText(u"Saving data, please wait ..."_s);
-        saved = m_context.languageStore.SaveValuesAs(written, path, &errorText);
+        saved = m_context.languageStore.SaveValuesAs(written, path);
     }
     if (!saved) {
-        reportSaveFailure(errorText);
+        reportSaveFailure(saved.error());
         return;
     }
     finishSave(written);

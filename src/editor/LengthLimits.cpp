@@ -12,7 +12,8 @@ LengthLimits LoadLengthLimits(const QString &path)
     LengthLimits limits;
     if (path.isEmpty())
         return limits;
-    const QStringList lines = Profile::readSection(path, u"text"_s);
+    // A file that cannot be read sets no limits, unreported.
+    const QStringList lines = Profile::readSection(path, u"text"_s).valueOr({});
     for (const QString &line : lines) {
         const qsizetype equals = line.lastIndexOf(u'=');
         if (equals < 0)

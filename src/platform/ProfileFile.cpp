@@ -68,6 +68,20 @@ ProfileFile::State ProfileFile::state() const
     return d->state;
 }
 
+Result<> ProfileFile::wasRead() const
+{
+    const QString name = QDir::toNativeSeparators(d->path);
+    switch (d->state) {
+    case State::Loaded:
+        return ResultOk;
+    case State::Missing:
+        return ResultError(QStringLiteral("\"%1\" does not exist.").arg(name));
+    case State::Unreadable:
+        break;
+    }
+    return ResultError(QStringLiteral("\"%1\" could not be read.").arg(name));
+}
+
 bool ProfileFile::holdsUtf8() const
 {
     return d->codec.encoding() == ProfileCodec::Encoding::Utf8;
@@ -142,22 +156,19 @@ bool ProfileFile::isModified() const
     return d->modified;
 }
 
-bool ProfileFile::save(QString *errorText)
+Result<> ProfileFile::save()
 {
     if (d->state == State::Unreadable) {
-        if (errorText) {
-            *errorText = QStringLiteral("\"%1\" could not be read, so it is not written over.")
-                             .arg(QDir::toNativeSeparators(d->path));
-        }
-        return false;
+        return ResultError(QStringLiteral("\"%1\" could not be read, so it is not written over.")
+                               .arg(QDir::toNativeSeparators(d->path)));
     }
     if (!d->modified)
-        return true;
-    if (!writeFileSafely(d->path, contents(), errorText))
-        return false;
+        return ResultOk;
+    if (Result<> written = writeFileSafely(d->path, contents()); !written)
+        return written;
     d->modified = false;
     d->state = State::Loaded;
-    return true;
+    return ResultOk;
 }
 
 QByteArray ProfileFile::contents() const
@@ -167,33 +178,39 @@ QByteArray ProfileFile::contents() const
 
 namespace Profile {
 
-QStringList readSection(const QString &path, const QString &section)
+Result<QStringList> readSection(const QString &path, const QString &section)
 {
-    return ProfileFile(path).sectionLines(section);
+    const ProfileFile file(path);
+    if (file.state() == ProfileFile::State::Unreadable)
+        return ResultError(file.wasRead().error());
+    return file.sectionLines(section);
 }
 
-QList<QByteArray> readSectionNarrow(const QString &path, const QByteArray &section)
+Result<QList<QByteArray>> readSectionNarrow(const QString &path, const QByteArray &section)
 {
-    return ProfileFile(path).sectionLinesNarrow(section);
+    const ProfileFile file(path);
+    if (file.state() == ProfileFile::State::Unreadable)
+        return ResultError(file.wasRead().error());
+    return file.sectionLinesNarrow(section);
 }
 
-bool writeString(const QString &path, const QString &section, const QString &key,
-                 const QString &value)
+Result<> writeString(const QString &path, const QString &section, const QString &key,
+                     const QString &value)
 {
     ProfileFile file(path);
     file.writeKey(section, key, value);
     return file.save();
 }
 
-bool writeStringNarrow(const QString &path, const QByteArray &section, const QByteArray &key,
-                       const QByteArray &value)
+Result<> writeStringNarrow(const QString &path, const QByteArray &section, const QByteArray &key,
+                           const QByteArray &value)
 {
     ProfileFile file(path);
     file.writeKeyNarrow(section, key, value);
     return file.save();
 }
 
-bool deleteKey(const QString &path, const QString &section, const QString &key)
+Result<> deleteKey(const QString &path, const QString &section, const QString &key)
 {
     ProfileFile file(path);
     file.deleteKey(section, key);

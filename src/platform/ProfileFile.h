@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -44,6 +46,9 @@ public:
 
     QString path() const;
     State state() const;
+    // Nothing when the file was read whole, else why not: it is missing or
+    // could not be read.
+    Result<> wasRead() const;
     // True unless the file is UTF-16: its narrow lines are then its own bytes.
     bool holdsUtf8() const;
 
@@ -70,9 +75,9 @@ public:
 
     // Writes the content through writeFileSafely when it was modified; every
     // key write counts as a change, even one that leaves the bytes as they were.
-    // False, and the file on disk unchanged, when it cannot be written or was
-    // Unreadable (writes to an Unreadable file are ignored).
-    bool save(QString *errorText = nullptr);
+    // A failure, and the file on disk unchanged, when it cannot be written or
+    // was Unreadable (writes to an Unreadable file are ignored).
+    Result<> save();
 
     // The bytes save() would write.
     QByteArray contents() const;
@@ -83,13 +88,15 @@ private:
 };
 
 // The single-call operations: each reads the file, applies one change and
-// writes it back at once, like the Windows functions they stand in for.
+// writes it back at once, like the Windows functions they stand in for. A
+// missing file reads as no lines; one that exists but cannot be read is a
+// failure.
 namespace Profile {
-QStringList readSection(const QString &path, const QString &section);
-QList<QByteArray> readSectionNarrow(const QString &path, const QByteArray &section);
-bool writeString(const QString &path, const QString &section, const QString &key,
-                 const QString &value);
-bool writeStringNarrow(const QString &path, const QByteArray &section,
-                       const QByteArray &key, const QByteArray &value);
-bool deleteKey(const QString &path, const QString &section, const QString &key);
+Result<QStringList> readSection(const QString &path, const QString &section);
+Result<QList<QByteArray>> readSectionNarrow(const QString &path, const QByteArray &section);
+Result<> writeString(const QString &path, const QString &section, const QString &key,
+                     const QString &value);
+Result<> writeStringNarrow(const QString &path, const QByteArray &section,
+                           const QByteArray &key, const QByteArray &value);
+Result<> deleteKey(const QString &path, const QString &section, const QString &key);
 } // namespace Profile

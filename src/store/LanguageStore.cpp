@@ -24,23 +24,25 @@ LanguageStore::LanguageStore(const LanguageCatalogue &catalogue)
 {
 }
 
-bool LanguageStore::Open(const QString &folder)
+Result<> LanguageStore::Open(const QString &folder)
 {
     const QDir dir(folder);
-    if (folder.isEmpty() || !dir.exists())
-        return false;
+    if (folder.isEmpty() || !dir.exists()) {
+        return ResultError(u"The language folder \"%1\" does not exist."_s.arg(
+            QDir::toNativeSeparators(folder)));
+    }
     m_languageFolder = dir.absolutePath();
     return LoadReferenceKeys();
 }
 
-bool LanguageStore::LoadReferenceKeys()
+Result<> LanguageStore::LoadReferenceKeys()
 {
-    const QString path = languageFilePath(ReferenceName, nullptr);
-    if (path.isEmpty())
-        return false;
-    const ProfileFile file(path);
-    if (file.state() != ProfileFile::State::Loaded)
-        return false;
+    const Result<QString> path = languageFilePath(ReferenceName);
+    if (!path)
+        return ResultError(path.error());
+    const ProfileFile file(*path);
+    if (Result<> read = file.wasRead(); !read)
+        return read;
 
     AttributeMap referenceKeys;
     QHash<QString, EntryOrdinal> ordinalByKey;
@@ -63,7 +65,7 @@ bool LanguageStore::LoadReferenceKeys()
         if (QtPrivate::isAscii(key))
             m_asciiKeys.insert(m_referenceKeysUtf8.back(), ordinal);
     }
-    return true;
+    return ResultOk;
 }
 
 namespace {
@@ -159,15 +161,15 @@ private:
 
 } // namespace
 
-bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
-                                 KeySet &extraKeys) const
+Result<> LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
+                                     KeySet &extraKeys) const
 {
-    const QString path = languageFilePath(displayName, nullptr);
-    if (path.isEmpty())
-        return false;
-    const ProfileFile file(path);
-    if (file.state() != ProfileFile::State::Loaded)
-        return false;
+    const Result<QString> path = languageFilePath(displayName);
+    if (!path)
+        return ResultError(path.error());
+    const ProfileFile file(*path);
+    if (Result<> read = file.wasRead(); !read)
+        return read;
 
     LoadedValues loaded(m_referenceKeys);
     // valueOfLine() gives nothing for a line that is not valid text, which
@@ -236,7 +238,7 @@ bool LanguageStore::LoadLanguage(const QString &displayName, ValueMap &values,
         });
     }
     loaded.moveInto(values);
-    return true;
+    return ResultOk;
 }
 
 std::optional<EntryOrdinal> LanguageStore::ordinalOfKey(QStringView key) const
@@ -258,17 +260,11 @@ std::optional<EntryOrdinal> LanguageStore::ordinalOfKey(QStringView key) const
     return *it;
 }
 
-QString LanguageStore::languageFilePath(const QString &name, QString *errorText) const
+Result<QString> LanguageStore::languageFilePath(const QString &name) const
 {
-    QString error;
     if (m_languageFolder.isEmpty())
-        error = u"The language folder has not been opened."_s;
-    else if (name.isEmpty() || !LanguageCatalogue::isSafeFileName(name))
-        error = u"\"%1\" is not a valid language file name."_s.arg(name);
-    else
-        return m_languageFolder + u'/' + name + u".ini"_s;
-
-    if (errorText)
-        *errorText = error;
-    return {};
+        return ResultError(u"The language folder has not been opened."_s);
+    if (name.isEmpty() || !LanguageCatalogue::isSafeFileName(name))
+        return ResultError(u"\"%1\" is not a valid language file name."_s.arg(name));
+    return QString(m_languageFolder + u'/' + name + u".ini"_s);
 }

@@ -3,6 +3,7 @@
 #include "config/LanguageIndex.h"
 #include "platform/ProfileFile.h"
 #include "platform/SafeFileWriter.h"
+#include "platform/SyncBatch.h"
 
 #include <QDir>
 
@@ -11,62 +12,65 @@ using namespace Qt::StringLiterals;
 // Every operation applies its key writes to one ProfileFile and saves it once;
 // the bytes are those that writing the keys one by one would give.
 
-bool LanguageStore::CreateLanguageFile(const QString &displayName, QString *errorText)
+Result<> LanguageStore::CreateLanguageFile(const QString &displayName)
 {
-    const QString path = languageFilePath(displayName, errorText);
-    if (path.isEmpty())
-        return false;
-    const bool created = m_utf8Mode
-        ? recreateWithReferenceKeys(path, "\xEF\xBB\xBF", QString(), errorText)
-        : recreateWithReferenceKeys(path, {}, u" "_s, errorText);
+    const Result<QString> path = languageFilePath(displayName);
+    if (!path)
+        return ResultError(path.error());
+    SyncBatch batch; // the file and the index line
+    Result<> created = m_utf8Mode ? recreateWithReferenceKeys(*path, "\xEF\xBB\xBF", QString())
+                                  : recreateWithReferenceKeys(*path, {}, u" "_s);
     if (!created)
-        return false;
+        return created;
 
     // A name outside the catalogue has no code to enter into the index.
     const QString code = m_catalogue.CodeByName(displayName);
     if (code.isEmpty())
-        return true;
+        return batch.finish();
     ProfileFile index(m_languageFolder + u'/' + LanguageIndex::FileName);
     index.writeKey(LanguageIndex::LanguagesSection, code, displayName);
-    return index.save(errorText);
+    Result<> indexed = index.save();
+    indexed.keepFirstFailure(batch.finish());
+    return indexed;
 }
 
-bool LanguageStore::ResetLanguageFile(const QString &fileName, QString *errorText)
+Result<> LanguageStore::ResetLanguageFile(const QString &fileName)
 {
-    const QString path = languageFilePath(fileName, errorText);
-    return !path.isEmpty() && recreateWithReferenceKeys(path, {}, QString(), errorText);
+    const Result<QString> path = languageFilePath(fileName);
+    if (!path)
+        return ResultError(path.error());
+    return recreateWithReferenceKeys(*path, {}, QString());
 }
 
-bool LanguageStore::WriteValues(const ValueMap &values, const QString &fileName, QString *errorText)
+Result<> LanguageStore::WriteValues(const ValueMap &values, const QString &fileName)
 {
-    const QString path = languageFilePath(fileName, errorText);
-    return !path.isEmpty() && writeValuesTo(path, values, SharedKey::LastValueWins, errorText);
+    const Result<QString> path = languageFilePath(fileName);
+    if (!path)
+        return ResultError(path.error());
+    return writeValuesTo(*path, values, SharedKey::LastValueWins);
 }
 
-bool LanguageStore::SaveValuesAs(const ValueMap &values, const QString &path, QString *errorText)
+Result<> LanguageStore::SaveValuesAs(const ValueMap &values, const QString &path)
 {
-    if (path.isEmpty()) {
-        if (errorText)
-            *errorText = u"No file name was given."_s;
-        return false;
-    }
-    return writeValuesTo(QDir(m_languageFolder).filePath(path), values, SharedKey::FirstValueWins,
-                         errorText);
-}
-
-bool LanguageStore::RemoveKeys(const QString &displayName, const KeySet &keys, QString *errorText)
-{
-    const QString path = languageFilePath(displayName, errorText);
     if (path.isEmpty())
-        return false;
-    ProfileFile file(path);
+        return ResultError(u"No file name was given."_s);
+    return writeValuesTo(QDir(m_languageFolder).filePath(path), values, SharedKey::FirstValueWins);
+}
+
+Result<> LanguageStore::RemoveKeys(const QString &displayName, const KeySet &keys)
+{
+    const Result<QString> path = languageFilePath(displayName);
+    if (!path)
+        return ResultError(path.error());
+    ProfileFile file(*path);
     for (const QString &key : keys)
         file.deleteKey(TextSection, key);
-    return file.save(errorText);
+    return file.save();
 }
 
-bool LanguageStore::recreateWithReferenceKeys(const QString &path, const QByteArray &initialBytes,
-                                              const QString &value, QString *errorText) const
+Result<> LanguageStore::recreateWithReferenceKeys(const QString &path,
+                                                  const QByteArray &initialBytes,
+                                                  const QString &value) const
 {
     // Built from an empty document (an empty path names no file) and written
     // once: the same bytes as writing every key into a file holding just
@@ -76,11 +80,11 @@ bool LanguageStore::recreateWithReferenceKeys(const QString &path, const QByteAr
     const QByteArray valueBytes = value.toUtf8();
     for (const QByteArray &key : m_referenceKeysUtf8)
         document.writeKeyNarrow(NarrowTextSection, key, valueBytes);
-    return writeFileSafely(path, initialBytes + document.contents(), errorText);
+    return writeFileSafely(path, initialBytes + document.contents());
 }
 
-bool LanguageStore::writeValuesTo(const QString &path, const ValueMap &values, SharedKey sharedKey,
-                                  QString *errorText) const
+Result<> LanguageStore::writeValuesTo(const QString &path, const ValueMap &values,
+                                      SharedKey sharedKey) const
 {
     ProfileFile file(path);
     KeySet written;
@@ -94,7 +98,7 @@ bool LanguageStore::writeValuesTo(const QString &path, const ValueMap &values, S
             continue;
         writeKey(file, it->first, it->second);
     }
-    return file.save(errorText);
+    return file.save();
 }
 
 void LanguageStore::writeKey(ProfileFile &file, EntryOrdinal ordinal, const QString &value) const

@@ -38,29 +38,34 @@ WebLanguageStore::WebLanguageStore(const LanguageCatalogue &catalogue)
     : m_catalogue(catalogue)
 {}
 
-bool WebLanguageStore::Open(const QString &webFolder, const QString &languageFolder)
+Result<> WebLanguageStore::Open(const QString &webFolder, const QString &languageFolder)
 {
     m_webFolder.clear();
     m_indexPath.clear();
     m_fileList.clear();
     m_webItems.clear();
 
+    const auto missing = [](const QFileInfo &folder) {
+        return ResultError(u"The folder \"%1\" does not exist."_s.arg(
+            QDir::toNativeSeparators(folder.absoluteFilePath())));
+    };
     const QFileInfo language(languageFolder);
     if (!language.isDir())
-        return false;
+        return missing(language);
     m_indexPath = language.absoluteFilePath() + u'/' + LanguageIndex::FileName;
 
     const QFileInfo web(webFolder);
     if (!web.isDir())
-        return false;
+        return missing(web);
     m_webFolder = web.absoluteFilePath();
-    if (!QFileInfo(m_webFolder + u'/' + EnglishFolder).isDir())
-        return false;
+    const QFileInfo english(m_webFolder + u'/' + EnglishFolder);
+    if (!english.isDir())
+        return missing(english);
 
     ScanFolder(u"."_s);
     for (int fileNumber = 0; fileNumber < m_fileList.size(); ++fileNumber)
         ReadItems(fileNumber);
-    return true;
+    return ResultOk;
 }
 
 void WebLanguageStore::ScanFolder(const QString &folder)
@@ -123,11 +128,23 @@ XMLElement *WebLanguageStore::CreateItem(XmlPathDocument &document, const QByteA
     return item;
 }
 
-QString WebLanguageStore::languageFolder(const QString &keyName) const
+Result<QString> WebLanguageStore::languageFolder(const QString &keyName) const
 {
-    if (m_webFolder.isEmpty() || keyName.isEmpty() || !LanguageCatalogue::isSafeFileName(keyName))
-        return {};
-    return m_webFolder + u'/' + keyName;
+    if (m_webFolder.isEmpty())
+        return ResultError(u"The web folder has not been opened."_s);
+    if (keyName.isEmpty() || !LanguageCatalogue::isSafeFileName(keyName))
+        return ResultError(u"\"%1\" is not a valid web language folder name."_s.arg(keyName));
+    return QString(m_webFolder + u'/' + keyName);
+}
+
+Result<QString> WebLanguageStore::existingLanguageFolder(const QString &keyName) const
+{
+    Result<QString> folder = languageFolder(keyName);
+    if (folder && !QFileInfo(*folder).isDir()) {
+        return ResultError(
+            u"The folder \"%1\" does not exist."_s.arg(QDir::toNativeSeparators(*folder)));
+    }
+    return folder;
 }
 
 std::string WebLanguageStore::filePath(const QString &folder, int fileNumber) const

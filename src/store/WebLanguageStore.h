@@ -2,6 +2,7 @@
 
 #include "EntryOrdinal.h"
 #include "WebItem.h"
+#include "platform/Result.h"
 
 #include <QSet>
 #include <QString>
@@ -35,9 +36,9 @@ public:
     explicit WebLanguageStore(const LanguageCatalogue &catalogue);
 
     // Takes both folders relative to the working directory (or absolute),
-    // lists the English files and reads their items. False when the language
-    // folder, the web folder or its "en-us" folder is missing.
-    bool Open(const QString &webFolder, const QString &languageFolder);
+    // lists the English files and reads their items. A failure when the
+    // language folder, the web folder or its "en-us" folder is missing.
+    Result<> Open(const QString &webFolder, const QString &languageFolder);
 
     // Adds the ".xml" files (extension case-sensitive) under folder, a path
     // relative to the English folder such as ".", to fileList(). Entries are
@@ -53,22 +54,24 @@ public:
     void AddWebKeys(AttributeMap &attributes) const;
 
     // Adds the language's text of every web item, blanks trimmed, empty for a
-    // missing file or item; present ordinals are kept. False, values unchanged,
-    // when the language has no web folder.
-    bool LoadWebValues(const QString &keyName, ValueMap &values) const;
+    // missing file or item; present ordinals are kept. A failure, values
+    // unchanged, when the language has no web folder.
+    Result<> LoadWebValues(const QString &keyName, ValueMap &values) const;
 
     // Stores the web values of values (ordinals from FirstWebOrdinal) in the
     // language's files, each touched file rewritten once; an item missing from
     // a file is appended to its items. A file that is missing or does not parse
-    // is left alone. False when the folder is missing, or when any value could
-    // not be stored or any file not be saved.
-    bool WriteWebValues(const QString &keyName, const ValueMap &values) const;
+    // is left alone. A failure when the folder is missing, or when any file
+    // could not be loaded, any value not be stored or any file not be saved;
+    // every other file is written all the same, and the first failure told.
+    Result<> WriteWebValues(const QString &keyName, const ValueMap &values) const;
 
     // Makes the language's folder with a copy of the English file tree whose
     // items have empty texts, replacing files at those paths, and records the
-    // language in the index when the catalogue knows its code. False when the
-    // folder, a file or the index line cannot be written.
-    bool CreateWebLanguage(const QString &keyName) const;
+    // language in the index when the catalogue knows its code. A failure when
+    // the folder, a file or the index line cannot be written; the others are
+    // written all the same, and the first failure told.
+    Result<> CreateWebLanguage(const QString &keyName) const;
 
     // The first item of the document whose id equals id byte for byte.
     static tinyxml2::XMLElement *FindItem(XmlPathDocument &document, const QByteArray &id);
@@ -86,8 +89,10 @@ public:
 private:
     // enclosing: canonical paths of the folders being scanned.
     void scanFolder(const QString &folder, QSet<QString> &enclosing);
-    // The absolute folder of a language, or empty for an unsafe key name.
-    QString languageFolder(const QString &keyName) const;
+    // The absolute folder of a language, or why the key name can have none.
+    Result<QString> languageFolder(const QString &keyName) const;
+    // The same folder when it exists.
+    Result<QString> existingLanguageFolder(const QString &keyName) const;
     std::string filePath(const QString &folder, int fileNumber) const;
 
     const LanguageCatalogue &m_catalogue;

@@ -5,12 +5,15 @@
 #include "config/LanguageCatalogue.h"
 #include "config/LanguageIndex.h"
 #include "platform/ProfileFile.h"
+#include "platform/SafeFileWriter.h"
+#include "platform/SyncBatch.h"
 #include "platform/TextCodec.h"
 #include "xml/XmlPathDocument.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
 using namespace tinyxml2;
 
 namespace {
@@ -28,15 +31,18 @@ QString trimBlanks(const QString &text)
 }
 
 // Sets the text of the item with that id, appending the item when the file
-// lacks it. False when the file has no items element to take it.
-bool storeValue(XmlPathDocument &document, WebItemIndex &index, const QByteArray &id,
-                const QString &value)
+// lacks it. A failure when the file has no items element to take it.
+Result<> storeValue(XmlPathDocument &document, WebItemIndex &index, const QByteArray &id,
+                    const QString &value)
 {
     XMLElement *item = index.find(id);
     if (!item) {
         item = WebLanguageStore::CreateItem(document, id);
-        if (!item)
-            return false;
+        if (!item) {
+            return ResultError(u"\"%1\" has no items element to take the item \"%2\"."_s.arg(
+                QDir::toNativeSeparators(QString::fromStdString(document.loadedPath())),
+                QString::fromUtf8(id)));
+        }
         index.add(id, item);
     }
     const QByteArray text = trimBlanks(value).toUtf8();
@@ -49,16 +55,16 @@ bool storeValue(XmlPathDocument &document, WebItemIndex &index, const QByteArray
         // where it is read back from.
         item->InsertFirstChild(document.NewText(text.constData()));
     }
-    return true;
+    return ResultOk;
 }
 
 } // namespace
 
-bool WebLanguageStore::LoadWebValues(const QString &keyName, ValueMap &values) const
+Result<> WebLanguageStore::LoadWebValues(const QString &keyName, ValueMap &values) const
 {
-    const QString folder = languageFolder(keyName);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        return false;
+    const Result<QString> folder = existingLanguageFolder(keyName);
+    if (!folder)
+        return ResultError(folder.error());
 
     XmlPathDocument document;
     WebItemIndex index;
@@ -66,23 +72,25 @@ bool WebLanguageStore::LoadWebValues(const QString &keyName, ValueMap &values) c
     for (const auto &[ordinal, item] : m_webItems) {
         if (item.fileNumber != loadedFile) {
             loadedFile = item.fileNumber;
-            const bool loaded = document.Load(filePath(folder, loadedFile));
+            // The items of a file that cannot be loaded read as empty.
+            const bool loaded = bool(document.Load(filePath(*folder, loadedFile)));
             index = loaded ? WebItemIndex(document) : WebItemIndex();
         }
         const XMLElement *element = index.find(item.id);
         const QString text = decodeUtf8OrEmpty(XmlPathDocument::ElementText(element));
         values.emplace(ordinal, trimBlanks(text));
     }
-    return true;
+    return ResultOk;
 }
 
-bool WebLanguageStore::WriteWebValues(const QString &keyName, const ValueMap &values) const
+Result<> WebLanguageStore::WriteWebValues(const QString &keyName, const ValueMap &values) const
 {
-    const QString folder = languageFolder(keyName);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        return false;
+    const Result<QString> folder = existingLanguageFolder(keyName);
+    if (!folder)
+        return ResultError(folder.error());
 
-    bool ok = true;
+    SyncBatch batch; // the files' folders are synced once
+    Result<> outcome;
     XmlPathDocument document;
     WebItemIndex index;
     int loadedFile = -1;
@@ -93,29 +101,34 @@ bool WebLanguageStore::WriteWebValues(const QString &keyName, const ValueMap &va
             continue;
         if (item->second.fileNumber != loadedFile) {
             if (loaded)
-                ok = document.Save() && ok;
+                outcome.keepFirstFailure(document.Save());
             loadedFile = item->second.fileNumber;
             // A missing or damaged file stays as it is: saving what could be
             // built here would throw away the texts it holds.
-            loaded = document.Load(filePath(folder, loadedFile));
-            ok = loaded && ok;
+            Result<> load = document.Load(filePath(*folder, loadedFile));
+            loaded = bool(load);
+            outcome.keepFirstFailure(std::move(load));
             index = loaded ? WebItemIndex(document) : WebItemIndex();
         }
         if (loaded)
-            ok = storeValue(document, index, item->second.id, entry->second) && ok;
+            outcome.keepFirstFailure(storeValue(document, index, item->second.id, entry->second));
     }
     if (loaded)
-        ok = document.Save() && ok;
-    return ok;
+        outcome.keepFirstFailure(document.Save());
+    outcome.keepFirstFailure(batch.finish());
+    return outcome;
 }
 
-bool WebLanguageStore::CreateWebLanguage(const QString &keyName) const
+Result<> WebLanguageStore::CreateWebLanguage(const QString &keyName) const
 {
-    const QString folder = languageFolder(keyName);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        return false;
+    const Result<QString> folder = languageFolder(keyName);
+    if (!folder)
+        return ResultError(folder.error());
+    SyncBatch batch; // every file is new: all are synced once, at the end
+    if (Result<> made = makeFolders(*folder); !made)
+        return made;
 
-    bool ok = true;
+    Result<> outcome;
     for (auto entry = m_webItems.cbegin(); entry != m_webItems.cend();) {
         const int fileNumber = entry->second.fileNumber;
         // What loading a file holding only a byte-order mark gives: no nodes,
@@ -128,15 +141,19 @@ bool WebLanguageStore::CreateWebLanguage(const QString &keyName) const
             XMLElement *item = document.CreatePath("item", std::string(), items);
             item->SetAttribute("id", entry->second.id.constData());
         }
-        const std::string path = filePath(folder, fileNumber);
+        const std::string path = filePath(*folder, fileNumber);
         const QString parent = QFileInfo(QString::fromStdString(path)).absolutePath();
-        ok = QDir().mkpath(parent) && document.Save(path) && ok;
+        if (Result<> made = makeFolders(parent); !made)
+            outcome.keepFirstFailure(std::move(made));
+        else
+            outcome.keepFirstFailure(document.Save(path));
     }
 
     const QString code = m_catalogue.CodeByKey(keyName);
     if (!code.isEmpty()) {
-        ok = Profile::writeString(m_indexPath, LanguageIndex::WebLanguagesSection, code, keyName)
-             && ok;
+        outcome.keepFirstFailure(
+            Profile::writeString(m_indexPath, LanguageIndex::WebLanguagesSection, code, keyName));
     }
-    return ok;
+    outcome.keepFirstFailure(batch.finish());
+    return outcome;
 }

@@ -4,6 +4,7 @@
 #include "platform/SafeFileWriter.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 
@@ -102,7 +103,7 @@ XmlPathDocument::XmlPathDocument()
     InsertFirstChild(NewDeclaration(kDeclaration));
 }
 
-bool XmlPathDocument::Load(const std::string &path)
+Result<> XmlPathDocument::Load(const std::string &path)
 {
     m_loadedPath = path;
     // tinyxml2 keeps the flag from an earlier load when the file is missing or
@@ -111,25 +112,63 @@ bool XmlPathDocument::Load(const std::string &path)
     // Read here rather than by tinyxml2, which needs the bytes once more for
     // the references; the path is UTF-8, as Save takes it.
     QFile file(QString::fromUtf8(path));
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    XMLError error = XML_SUCCESS;
+    QByteArray bytes;
+    if (!file.open(QIODevice::ReadOnly))
+        error = file.exists() ? XML_ERROR_FILE_COULD_NOT_BE_OPENED : XML_ERROR_FILE_NOT_FOUND;
+    else
+        bytes = file.readAll();
+    if (error == XML_SUCCESS && !bytes.isEmpty())
+        error = Parse(bytes.constData(), std::size_t(bytes.size()));
     // A byte-order mark and white space alone is an empty document too.
-    if (bytes.isEmpty() || Parse(bytes.constData(), std::size_t(bytes.size())) != XML_SUCCESS
-        || NoChildren() || !characterReferencesValid(bytes)) {
+    const bool empty = error == XML_SUCCESS && (bytes.isEmpty() || NoChildren());
+    const bool badReference = error == XML_SUCCESS && !empty && !characterReferencesValid(bytes);
+    if (error != XML_SUCCESS || empty || badReference) {
         // tinyxml2 keeps the nodes completed before a parse error, such as the
         // declaration; a half document must not be saved back.
         DeleteChildren();
-        return false;
+        if (badReference)
+            return ResultError(QStringLiteral("\"%1\" holds a character reference to no XML "
+                                              "character.")
+                                   .arg(QDir::toNativeSeparators(QString::fromStdString(path))));
+        return ResultError(describeLoadFailure(path, empty ? XML_ERROR_EMPTY_DOCUMENT : error));
     }
     const XMLNode *first = FirstChild();
     if (!first || !first->ToDeclaration())
         InsertFirstChild(NewDeclaration(kDeclaration));
-    return true;
+    return ResultOk;
 }
 
-bool XmlPathDocument::Save(const std::string &path)
+QString XmlPathDocument::describeLoadFailure(const std::string &path, XMLError error) const
+{
+    const QString name = QDir::toNativeSeparators(QString::fromStdString(path));
+    switch (error) {
+    case XML_SUCCESS:
+    case XML_ERROR_EMPTY_DOCUMENT:
+        return QStringLiteral("\"%1\" is empty.").arg(name);
+    case XML_ERROR_FILE_NOT_FOUND:
+        return QStringLiteral("\"%1\" does not exist.").arg(name);
+    case XML_ERROR_FILE_COULD_NOT_BE_OPENED:
+    case XML_ERROR_FILE_READ_ERROR:
+        return QStringLiteral("\"%1\" could not be read.").arg(name);
+    default:
+        return QStringLiteral("\"%1\" is not well-formed XML (line %2).")
+            .arg(name)
+            .arg(ErrorLineNum());
+    }
+}
+
+Result<> XmlPathDocument::Save(const std::string &path)
 {
     const std::string &target = path.empty() ? m_loadedPath : path;
-    return writeFileSafely(QString::fromUtf8(target), QByteArray::fromStdString(Serialize()));
+    return writeFileSafely(QString::fromUtf8(target),
+                           [this](QIODevice &device) { return Write(device); });
+}
+
+Result<> XmlPathDocument::Write(QIODevice &device) const
+{
+    const std::string bytes = Serialize();
+    return writeAll(device, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
 
 std::string XmlPathDocument::Serialize() const

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "platform/Result.h"
+
+#include <QString>
 #include <tinyxml2.h>
 
 #include <string>
+
+class QIODevice;
 
 // The program's XML document: a tinyxml2 document that remembers where it was
 // loaded from, always starts with the declaration
@@ -22,18 +27,21 @@ public:
     XmlPathDocument &operator=(const XmlPathDocument &) = delete;
 
     // Remembers path for Save(""), then parses the file. On success a missing
-    // leading declaration is added in front. False when the file cannot be
+    // leading declaration is added in front. A failure when the file cannot be
     // read, is empty (a byte-order mark alone included), does not parse or
     // holds a character reference that names no XML character ("&#;").
-    bool Load(const std::string &path);
+    Result<> Load(const std::string &path);
 
     // Writes the whole document to path, or to the loaded path when path is
-    // empty. False when there is no target or it cannot be written; the file
-    // is then unchanged.
-    bool Save(const std::string &path = std::string());
+    // empty. A failure when there is no target or it cannot be written; the
+    // file is then unchanged.
+    Result<> Save(const std::string &path = std::string());
 
     // The bytes Save() writes.
     std::string Serialize() const;
+
+    // Writes those bytes to device; a failure tells the device's reason.
+    Result<> Write(QIODevice &device) const;
 
     // The element at path, starting at the root element, or nullptr. The
     // first segment may name the root or be left out.
@@ -59,5 +67,7 @@ public:
     const std::string &loadedPath() const { return m_loadedPath; }
 
 private:
+    QString describeLoadFailure(const std::string &path, tinyxml2::XMLError error) const;
+
     std::string m_loadedPath;
 };

@@ -48,7 +48,7 @@ void tst_LanguageIndex::readKeys()
     const QString path = dir.filePath(LanguageIndex::FileName);
     if (!contents.isNull())
         TestFiles::write(path, contents);
-    QCOMPARE(LanguageIndex::readKeys(path, LanguageIndex::LanguagesSection), keys);
+    QCOMPARE(*LanguageIndex::readKeys(path, LanguageIndex::LanguagesSection), keys);
 }
 
 QTEST_GUILESS_MAIN(tst_LanguageIndex)

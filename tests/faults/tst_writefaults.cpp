@@ -18,7 +18,8 @@ using namespace Qt::StringLiterals;
 
 // Every kind of write made to fail for every operation that writes: the files
 // stay byte for byte as they were, nothing is left behind, the operation
-// reports false, and where a window runs it the user is told which file.
+// reports a failure that names the file, and where a window runs it the user
+// is told which file.
 class tst_WriteFaults : public QObject
 {
     Q_OBJECT
@@ -32,7 +33,6 @@ private slots:
 
 namespace {
 
-// The first five explain a failure in an error text.
 enum class StoreOperation {
     CreateLanguageFile,
     ResetLanguageFile,
@@ -111,22 +111,21 @@ public:
 
     QString path(const QString &relative) const { return m_dir.filePath(relative); }
 
-    // errorText is filled by the operations that explain their failures.
-    bool run(StoreOperation operation, QString *errorText)
+    Result<> run(StoreOperation operation)
     {
         const ValueMap values { { m_store.ReferenceKeyTable().begin()->first, u"neu"_s },
                                 { m_web.webItems().begin()->first, u"web"_s } };
         switch (operation) {
         case StoreOperation::CreateLanguageFile:
-            return m_store.CreateLanguageFile(u"French (France)"_s, errorText);
+            return m_store.CreateLanguageFile(u"French (France)"_s);
         case StoreOperation::ResetLanguageFile:
-            return m_store.ResetLanguageFile(German + u"_adjust"_s, errorText);
+            return m_store.ResetLanguageFile(German + u"_adjust"_s);
         case StoreOperation::WriteValues:
-            return m_store.WriteValues(values, German, errorText);
+            return m_store.WriteValues(values, German);
         case StoreOperation::SaveValuesAs:
-            return m_store.SaveValuesAs(values, u"copy.ini"_s, errorText);
+            return m_store.SaveValuesAs(values, u"copy.ini"_s);
         case StoreOperation::RemoveKeys:
-            return m_store.RemoveKeys(German, { u"OLD"_s }, errorText);
+            return m_store.RemoveKeys(German, { u"OLD"_s });
         case StoreOperation::WriteWebValues:
             return m_web.WriteWebValues(u"zh-cn"_s, values);
         case StoreOperation::CreateWebLanguage:
@@ -140,7 +139,7 @@ public:
             return Profile::writeString(path(u"language/LanguageIndex.ini"_s), u"languages"_s,
                                         u"0x040c"_s, u"French (France)"_s);
         }
-        return false;
+        return ResultError(u"unknown operation"_s);
     }
 
 private:
@@ -149,11 +148,6 @@ private:
     LanguageStore m_store { m_catalogue };
     WebLanguageStore m_web { m_catalogue };
 };
-
-bool explainsFailure(StoreOperation operation)
-{
-    return operation <= StoreOperation::RemoveKeys;
-}
 
 } // namespace
 
@@ -192,11 +186,10 @@ void tst_WriteFaults::storeLeavesFiles()
         QSKIP(qPrintable(fault.unavailable()));
     const auto before = TestFiles::snapshot(folder);
 
-    QString errorText;
-    QVERIFY(!fault.during([&] { return installation.run(operation, &errorText); }));
+    const Result<> result = fault.during([&] { return installation.run(operation); });
+    QVERIFY(!result);
     QCOMPARE(TestFiles::changedFiles(before, folder), QStringList());
-    if (explainsFailure(operation))
-        QVERIFY2(errorText.contains(QFileInfo(path).fileName()), qPrintable(errorText));
+    QVERIFY2(result.error().contains(QFileInfo(path).fileName()), qPrintable(result.error()));
 }
 
 void tst_WriteFaults::userIsTold_data()

@@ -32,7 +32,7 @@ Op remove(const QByteArray &section, const QByteArray &key)
     return { Op::Delete, section, key, {} };
 }
 
-bool applyOnce(const QString &path, const Op &op)
+Result<> applyOnce(const QString &path, const Op &op)
 {
     const QString section = QString::fromUtf8(op.section);
     const QString key = QString::fromUtf8(op.key);
@@ -44,7 +44,7 @@ bool applyOnce(const QString &path, const Op &op)
     case Op::Delete:
         return Profile::deleteKey(path, section, key);
     }
-    return false;
+    return ResultError(u"unknown operation"_s);
 }
 
 void apply(ProfileFile &file, const Op &op)
@@ -238,11 +238,11 @@ void tst_ProfileFile::readSection()
 
     const QString path = m_dir.filePath(u"read.ini"_s);
     TestFiles::write(path, file);
-    QCOMPARE(Profile::readSection(path, section), lines);
+    QCOMPARE(*Profile::readSection(path, section), lines);
     QList<QByteArray> narrow;
     for (const QString &line : lines)
         narrow.append(line.toUtf8());
-    QCOMPARE(Profile::readSectionNarrow(path, section.toUtf8()), narrow);
+    QCOMPARE(*Profile::readSectionNarrow(path, section.toUtf8()), narrow);
 
     // A file being edited reads its lines from its document, a file only read
     // from one pass over its bytes: both see the same lines.
@@ -255,8 +255,8 @@ void tst_ProfileFile::narrowReadPassesBytes()
 {
     const QString path = m_dir.filePath(u"invalid.ini"_s);
     TestFiles::write(path, "[s]\n\xFF=\xC3\n"_ba);
-    QCOMPARE(Profile::readSectionNarrow(path, "s"_ba), QList { "\xFF=\xC3"_ba });
-    QCOMPARE(Profile::readSection(path, u"s"_s), QStringList { u"\uFFFD=\uFFFD"_s });
+    QCOMPARE(*Profile::readSectionNarrow(path, "s"_ba), QList { "\xFF=\xC3"_ba });
+    QCOMPARE(*Profile::readSection(path, u"s"_s), QStringList { u"\uFFFD=\uFFFD"_s });
 }
 
 void tst_ProfileFile::readSeesPendingWrites()
@@ -281,7 +281,7 @@ void tst_ProfileFile::missingFile()
 {
     const QString path = m_dir.filePath(u"missing.ini"_s);
     QCOMPARE(ProfileFile(path).state(), ProfileFile::State::Missing);
-    QVERIFY(Profile::readSection(path, u"s"_s).isEmpty());
+    QVERIFY(Profile::readSection(path, u"s"_s)->isEmpty());
     QVERIFY(Profile::deleteKey(path, u"s"_s, u"a"_s));
     QVERIFY(!QFile::exists(path));
 
@@ -295,7 +295,7 @@ void tst_ProfileFile::longLine()
     const QByteArray value(1 << 20, 'x');
     TestFiles::write(path, "[s]\ra=" + value + "\rb=2");
 
-    QCOMPARE(Profile::readSection(path, u"s"_s),
+    QCOMPARE(*Profile::readSection(path, u"s"_s),
              QStringList({ u"a="_s + QString::fromLatin1(value), u"b=2"_s }));
     QVERIFY(Profile::writeString(path, u"s"_s, u"c"_s, u"3"_s));
     QCOMPARE(TestFiles::read(path), "[s]\ra=" + value + "\rb=2\rc=3\r");
@@ -338,12 +338,12 @@ void tst_ProfileFile::cannotWrite()
     QVERIFY(!Profile::writeString(path, u"s"_s, u"a"_s, u"2"_s));
     QVERIFY(!Profile::writeStringNarrow(path, "t"_ba, "b"_ba, "3"_ba));
     // Deleting from a missing file has nothing to do.
-    QCOMPARE(Profile::deleteKey(path, u"s"_s, u"a"_s), blocker == Blocker::MissingFolder);
+    QCOMPARE(bool(Profile::deleteKey(path, u"s"_s, u"a"_s)), blocker == Blocker::MissingFolder);
     ProfileFile file(path);
     file.writeKey(u"s"_s, u"b"_s, u"2"_s);
-    QString error;
-    QVERIFY(!file.save(&error));
-    QVERIFY(error.contains(QDir::toNativeSeparators(path)));
+    const Result<> saved = file.save();
+    QVERIFY(!saved);
+    QVERIFY(saved.error().contains(QDir::toNativeSeparators(path)));
 
     QCOMPARE(TestFiles::read(path), bytes);
     QCOMPARE(listing(), entries); // nothing created, no temporary file left behind

@@ -1,7 +1,10 @@
+#include "FailDevice.h"
 #include "TestFiles.h"
 #include "WriteFault.h"
 #include "platform/SafeFileWriter.h"
+#include "platform/SyncBatch.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -19,6 +22,9 @@ private slots:
     void writableOrUnchanged();
     void noRoomLeavesTarget_data();
     void noRoomLeavesTarget();
+    void writeAllGoesOnAfterShortWrites_data();
+    void writeAllGoesOnAfterShortWrites();
+    void batchSyncsAtItsEnd();
 };
 
 void tst_SafeFileWriter::keepsPermissions()
@@ -69,9 +75,10 @@ void tst_SafeFileWriter::writableOrUnchanged()
     const QByteArray before = TestFiles::read(path);
 
     QCOMPARE(isFileWritable(path), writable);
-    QString error;
-    QCOMPARE(writeFileSafely(path, "new"_ba, &error), writable);
-    QCOMPARE(error.isEmpty(), writable);
+    const Result<> written = writeFileSafely(path, "new"_ba);
+    QCOMPARE(bool(written), writable);
+    if (!written)
+        QVERIFY2(written.error().contains(u"target.ini"_s), qPrintable(written.error()));
     QCOMPARE(TestFiles::read(path), writable ? "new"_ba : before);
     const QStringList expected { u"target.ini"_s };
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -85,7 +92,8 @@ void tst_SafeFileWriter::noRoomLeavesTarget_data()
     QTest::addColumn<qsizetype>("size");
 
     // Qt buffers writes up to 16 KiB and writes larger blocks at once.
-    for (const WriteFault::Kind kind : { WriteFault::FullDisk, WriteFault::FileSizeLimit }) {
+    for (const WriteFault::Kind kind : { WriteFault::FullDisk, WriteFault::FileSizeLimit,
+                                         WriteFault::FullDevice, WriteFault::ShortWrites }) {
         for (const qsizetype size : { 10, 100 * 1024 }) {
             QTest::addRow("%s, %lld bytes over a file", WriteFault::name(kind), qlonglong(size))
                 << kind << "old"_ba << size;
@@ -114,10 +122,71 @@ void tst_SafeFileWriter::noRoomLeavesTarget()
         QSKIP(qPrintable(fault.unavailable()));
     const auto files = TestFiles::snapshot(folder);
 
-    QString error;
-    QVERIFY(!fault.during([&] { return writeFileSafely(path, QByteArray(size, 'n'), &error); }));
+    const Result<> written
+        = fault.during([&] { return writeFileSafely(path, QByteArray(size, 'n')); });
+    QVERIFY(!written);
     QCOMPARE(TestFiles::changedFiles(files, folder), QStringList());
-    QVERIFY2(!error.contains(u"Unknown error"_s), qPrintable(error));
+    QVERIFY2(!written.error().contains(u"Unknown error"_s), qPrintable(written.error()));
+}
+
+void tst_SafeFileWriter::writeAllGoesOnAfterShortWrites_data()
+{
+    QTest::addColumn<qint64>("capacity");
+    QTest::addColumn<qint64>("chunk");
+    QTest::addColumn<QByteArray>("taken"); // what reaches the device; null: the write succeeds
+
+    const qint64 all = FailDevice::Unlimited;
+    QTest::newRow("one byte at a time") << all << qint64(1) << QByteArray();
+    QTest::newRow("room for exactly the bytes") << qint64(10) << qint64(3) << QByteArray();
+    QTest::newRow("full from the start") << qint64(0) << all << ""_ba;
+    QTest::newRow("full after short writes") << qint64(4) << qint64(3) << "0123"_ba;
+}
+
+void tst_SafeFileWriter::writeAllGoesOnAfterShortWrites()
+{
+    QFETCH(qint64, capacity);
+    QFETCH(qint64, chunk);
+    QFETCH(QByteArray, taken);
+
+    const QByteArray bytes = "0123456789"_ba;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    FailDevice device(buffer, capacity, chunk);
+    const Result<> written = writeAll(device, bytes);
+    QCOMPARE(bool(written), taken.isNull());
+    QCOMPARE(buffer.data(), taken.isNull() ? bytes : taken);
+    if (!written)
+        QCOMPARE(written.error(), u"No space left on device"_s);
+}
+
+// A batch syncs what was written in it at its end, once for a file written
+// twice, and only the outermost batch syncs; a folder that vanished by then
+// is reported.
+void tst_SafeFileWriter::batchSyncsAtItsEnd()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"file.ini"_s);
+    const QString created = dir.filePath(u"sub/created.ini"_s);
+    {
+        SyncBatch batch;
+        QVERIFY(writeFileSafely(file, "old"_ba));
+        QVERIFY(writeFileSafely(file, "new"_ba));
+        QCOMPARE(batch.deferredCount(), 2); // the file and its folder
+        {
+            SyncBatch inner;
+            QCOMPARE(SyncBatch::current(), &batch);
+            QVERIFY(makeFolders(dir.filePath(u"sub"_s)));
+            QVERIFY(writeFileSafely(created, "new"_ba));
+            QVERIFY(inner.finish());
+        }
+        QCOMPARE(batch.deferredCount(), 4);
+        QVERIFY(QDir(dir.filePath(u"sub"_s)).removeRecursively());
+        const Result<> finished = batch.finish();
+        QVERIFY(!finished);
+        QVERIFY2(finished.error().contains(u"sub"_s), qPrintable(finished.error()));
+        QCOMPARE(SyncBatch::current(), nullptr);
+    }
+    QCOMPARE(TestFiles::read(file), "new"_ba);
 }
 
 QTEST_GUILESS_MAIN(tst_SafeFileWriter)

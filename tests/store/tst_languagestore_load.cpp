@@ -105,7 +105,7 @@ void tst_LanguageStoreLoad::openLeavesCurrentDirectory()
     QVERIFY(QDir::setCurrent(folder.folder() + u"/.."_s));
 
     LanguageStore store(m_catalogue);
-    const bool opened = store.Open(u"./language"_s);
+    const Result<> opened = store.Open(u"./language"_s);
     const QString current = QDir::currentPath();
     QDir::setCurrent(start);
 
@@ -240,7 +240,9 @@ void tst_LanguageStoreLoad::loadFailureLeavesFileUnchanged()
 
     LanguageFile file;
     file.values = absoluteValues(store, { { 1, u"k"_s } });
-    QVERIFY(!store.LoadLanguage(displayName, file.values, file.extraKeys));
+    const Result<> loaded = store.LoadLanguage(displayName, file.values, file.extraKeys);
+    QVERIFY(!loaded);
+    QVERIFY2(loaded.error().contains(displayName), qPrintable(loaded.error()));
     QCOMPARE(relativeValues(store, file.values), (RelativeValues { { 1, u"k"_s } }));
     QVERIFY(file.extraKeys.empty());
 }

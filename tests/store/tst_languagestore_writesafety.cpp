@@ -37,23 +37,23 @@ const QString German = u"German (Germany)"_s;
 
 enum class Operation { Create, Reset, WriteValues, SaveValuesAs, RemoveKeys };
 
-bool run(Operation operation, LanguageStore &store, const LanguageFolder &folder,
-         const QString &name, QString *errorText)
+Result<> run(Operation operation, LanguageStore &store, const LanguageFolder &folder,
+             const QString &name)
 {
     const ValueMap values { { firstOrdinal(store), u"new"_s } };
     switch (operation) {
     case Operation::Create:
-        return store.CreateLanguageFile(name, errorText);
+        return store.CreateLanguageFile(name);
     case Operation::Reset:
-        return store.ResetLanguageFile(name, errorText);
+        return store.ResetLanguageFile(name);
     case Operation::WriteValues:
-        return store.WriteValues(values, name, errorText);
+        return store.WriteValues(values, name);
     case Operation::SaveValuesAs:
-        return store.SaveValuesAs(values, folder.iniPath(name), errorText);
+        return store.SaveValuesAs(values, folder.iniPath(name));
     case Operation::RemoveKeys:
-        return store.RemoveKeys(name, { u"K000"_s }, errorText);
+        return store.RemoveKeys(name, { u"K000"_s });
     }
-    return false;
+    return ResultError(u"unknown operation"_s);
 }
 
 // K000 ... K<count - 1>.
@@ -218,12 +218,11 @@ void tst_LanguageStoreWriteSafety::failedWriteLeavesFiles()
 
     const QString readOnly = folderReadOnly ? folder.folder() : folder.iniPath(German);
     TestFiles::makeReadOnly(readOnly);
-    QString errorText;
-    const bool written = run(operation, store, folder, German, &errorText);
+    const Result<> written = run(operation, store, folder, German);
     TestFiles::makeWritable(readOnly);
 
     QVERIFY(!written);
-    QVERIFY(!errorText.isEmpty());
+    QVERIFY(!written.error().isEmpty());
     QCOMPARE(TestFiles::read(folder.iniPath(German)), existing);
     QCOMPARE(TestFiles::read(indexPath), index);
     QCOMPARE(QDir(folder.folder()).entryList(QDir::Files).size(), 3);
@@ -238,13 +237,12 @@ void tst_LanguageStoreWriteSafety::createReportsUnwritableIndex()
     QVERIFY(folder.open(store, true));
 
     TestFiles::makeReadOnly(indexPath);
-    QString errorText;
-    const bool created = store.CreateLanguageFile(German, &errorText);
+    const Result<> created = store.CreateLanguageFile(German);
     TestFiles::makeWritable(indexPath);
 
     // The file itself is there; the language is just not in the index yet.
     QVERIFY(!created);
-    QVERIFY(!errorText.isEmpty());
+    QVERIFY(!created.error().isEmpty());
     QCOMPARE(TestFiles::read(folder.iniPath(German)), "\xEF\xBB\xBF[text]\nK000=\n"_ba);
     QCOMPARE(TestFiles::read(indexPath), "[languages]\n"_ba);
 }
@@ -272,9 +270,9 @@ void tst_LanguageStoreWriteSafety::unsafeNamesRefused()
 
     for (const Operation operation :
          { Operation::Create, Operation::Reset, Operation::WriteValues, Operation::RemoveKeys }) {
-        QString errorText;
-        QVERIFY(!run(operation, store, folder, name, &errorText));
-        QVERIFY(!errorText.isEmpty());
+        const Result<> result = run(operation, store, folder, name);
+        QVERIFY(!result);
+        QVERIFY(!result.error().isEmpty());
     }
     QCOMPARE(TestFiles::read(outside), "[text]\nK000=old\n"_ba);
     QCOMPARE(QDir(folder.folder()).entryList(QDir::Files),

@@ -197,7 +197,7 @@ void tst_WebLanguageStore::openTakesRelativeFoldersAndKeepsCurrentDirectory()
     writeFiles(web() + u"/en-us"_s, EnglishSet);
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir->path() + u"/language"_s));
-    const bool opened = m_store->Open(u"../Web/LanguageInfo"_s, u"."_s);
+    const Result<> opened = m_store->Open(u"../Web/LanguageInfo"_s, u"."_s);
     const QString during = QDir::currentPath();
     QDir::setCurrent(previous);
 
@@ -421,7 +421,7 @@ void tst_WebLanguageStore::createWebLanguageReportsFailures()
     }
     if (!readOnly.isEmpty())
         TestFiles::makeReadOnly(root + readOnly);
-    const bool result = m_store->CreateWebLanguage(u"zh-cn"_s);
+    const Result<> result = m_store->CreateWebLanguage(u"zh-cn"_s);
     if (!readOnly.isEmpty())
         TestFiles::makeWritable(root + readOnly);
 

@@ -1,6 +1,8 @@
 #include "WriteFault.h"
 
+#include "FailDevice.h"
 #include "TestFiles.h"
+#include "platform/SafeFileWriter.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -48,8 +50,9 @@ void fill(const QString &folder)
 
 } // namespace
 
-const QList<WriteFault::Kind> WriteFault::AllKinds
-    = { ReadOnlyFile, ReadOnlyFolder, FolderInPlace, FullDisk, FileSizeLimit };
+const QList<WriteFault::Kind> WriteFault::AllKinds = {
+    ReadOnlyFile, ReadOnlyFolder, FolderInPlace, FullDisk, FileSizeLimit, FullDevice, ShortWrites,
+};
 
 const char *WriteFault::name(Kind kind)
 {
@@ -64,6 +67,10 @@ const char *WriteFault::name(Kind kind)
         return "full disk";
     case FileSizeLimit:
         return "file-size limit";
+    case FullDevice:
+        return "full device";
+    case ShortWrites:
+        return "short writes";
     }
     return "";
 }
@@ -92,6 +99,12 @@ WriteFault::WriteFault(Kind kind, const QString &path)
         m_unavailable = u"this system has no file-size limit."_s;
 #endif
         break;
+    case FullDevice:
+        overrideDevice(0, FailDevice::Unlimited);
+        break;
+    case ShortWrites:
+        overrideDevice(5, 2);
+        break;
     }
 }
 
@@ -105,6 +118,18 @@ WriteFault::~WriteFault()
     if (m_mounted)
         umount2(QFile::encodeName(m_folder).constData(), MNT_DETACH);
 #endif
+}
+
+void WriteFault::overrideDevice(qint64 capacity, qint64 chunk)
+{
+    const QString path = QFileInfo(m_path).absoluteFilePath();
+    m_device = std::make_unique<WriteDeviceOverride>(
+        [path, capacity, chunk](QIODevice &temporary,
+                                const QString &target) -> std::unique_ptr<QIODevice> {
+            if (QFileInfo(target).absoluteFilePath() != path)
+                return nullptr;
+            return std::make_unique<FailDevice>(temporary, capacity, chunk);
+        });
 }
 
 // The folder's files are copied into the tmpfs that then covers the folder,

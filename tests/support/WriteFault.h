@@ -4,6 +4,10 @@
 #include <QMetaType>
 #include <QString>
 
+#include <memory>
+
+class WriteDeviceOverride;
+
 // Makes every write to one file fail in one way while the object lives, so
 // that tests can show that a failed write changes nothing and is reported.
 // The fault is undone when the object is destroyed, also after a failed check.
@@ -16,6 +20,10 @@ public:
         FolderInPlace, // a folder holding a file stands where the file is
         FullDisk, // the file's folder is a tiny tmpfs without a free byte
         FileSizeLimit, // a file-size limit of one byte, only while during() runs
+        // The same two on every machine, through a device the safe writer is
+        // handed for the file:
+        FullDevice, // takes no byte
+        ShortWrites, // takes a few bytes, two at a time, then is full
     };
 
     static const QList<Kind> AllKinds;
@@ -55,11 +63,14 @@ private:
 
     void mountFullTmpfs();
 
+    void overrideDevice(qint64 capacity, qint64 chunk);
+
     Kind m_kind;
     QString m_path;
     QString m_folder;
     QString m_unavailable;
     bool m_mounted = false;
+    std::unique_ptr<WriteDeviceOverride> m_device;
 };
 
 Q_DECLARE_METATYPE(WriteFault::Kind)

@@ -273,7 +273,10 @@ private slots:
             TestFiles::write(path, bytes);
 
         XmlPathDocument document;
-        QVERIFY(!document.Load(path.toStdString()));
+        const Result<> loaded = document.Load(path.toStdString());
+        QVERIFY(!loaded);
+        QVERIFY2(loaded.error().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(loaded.error()));
         QCOMPARE(document.loadedPath(), path.toStdString());
         QVERIFY(document.NoChildren());
     }
@@ -305,11 +308,12 @@ private slots:
             TestFiles::makeReadOnly(m_dir.filePath(readOnly));
 
         XmlPathDocument document;
-        const bool saved = document.Save(path.toStdString());
+        const Result<> saved = document.Save(path.toStdString());
         if (!readOnly.isEmpty())
             TestFiles::makeWritable(m_dir.filePath(readOnly));
 
         QVERIFY(!saved);
+        QVERIFY2(saved.error().contains(QFileInfo(path).fileName()), qPrintable(saved.error()));
         QCOMPARE(QFileInfo::exists(path), !before.isEmpty());
         QCOMPARE(TestFiles::read(path), before);
     }
