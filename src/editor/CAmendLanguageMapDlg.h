@@ -83,6 +83,7 @@ private:
     void pushTexts();
     std::optional<ValueMap> CollectEntries(bool everyRow, WaitingPanel &waiting);
     void finishSave(const ValueMap &written);
+    ValueMap entriesOnDisk(const ValueMap &written) const;
     void reportSaveFailure(const QString &errorText);
 
     EditorContext m_context;

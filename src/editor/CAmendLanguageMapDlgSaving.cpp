@@ -11,6 +11,8 @@
 
 #include <QDir>
 
+#include <tuple>
+
 using namespace Qt::StringLiterals;
 
 // The rows to write, in row order: every row, or the rows with a status. The
@@ -48,6 +50,7 @@ void CAmendLanguageMapDlg::Save()
     const LanguageCatalogue &catalogue = m_context.config.catalogue;
     ValueMap written;
     ::Result<> saved; // not the dialog codes of the same name
+    bool iniWritten = false;
     {
         WaitingPanel waiting(this, u"Checking data..."_s);
         const std::optional<ValueMap> entries = CollectEntries(false, waiting);
@@ -56,21 +59,40 @@ void CAmendLanguageMapDlg::Save()
         written = *entries;
         waiting.setText(u"Saving data, please wait ..."_s);
         saved = m_context.languageStore.WriteValues(written, catalogue.NameAt(m_editedLanguage));
-        // Web files are written only after the INI file took the values, so a
-        // failed save leaves the language as it was.
-        if (saved && m_context.config.needWebLanguage) {
-            const QString keyName = catalogue.KeyAt(m_editedLanguage);
-            if (!m_context.webLanguageStore.WriteWebValues(keyName, written)) {
-                saved = ResultError(
-                    u"The web language files of \"%1\" could not all be written."_s.arg(keyName));
-            }
-        }
+        iniWritten = bool(saved);
+        // Web files are written only after the INI file took the values: when
+        // the INI file cannot be written, nothing changes.
+        if (saved && m_context.config.needWebLanguage)
+            saved = m_context.webLanguageStore.WriteWebValues(catalogue.KeyAt(m_editedLanguage),
+                                                              written);
     }
     if (!saved) {
+        // The INI file has the values even so: the main list shows what the
+        // files hold, and a second Save writes the rest.
+        if (iniWritten && m_context.updateListValues)
+            m_context.updateListValues(entriesOnDisk(written));
         reportSaveFailure(saved.error());
         return;
     }
     finishSave(written);
+}
+
+// The entries a save meant to write as the files hold them after it: the INI
+// entries, and the web entries as far as their files took them.
+ValueMap CAmendLanguageMapDlg::entriesOnDisk(const ValueMap &written) const
+{
+    ValueMap web;
+    // A web file that cannot be read has none of the values.
+    std::ignore = m_context.webLanguageStore.LoadWebValues(
+        m_context.config.catalogue.KeyAt(m_editedLanguage), web);
+    ValueMap onDisk;
+    for (const auto &[ordinal, value] : written) {
+        if (!isWebOrdinal(ordinal))
+            onDisk.emplace(ordinal, value);
+        else if (web.contains(ordinal))
+            onDisk.emplace(ordinal, web.at(ordinal));
+    }
+    return onDisk;
 }
 
 void CAmendLanguageMapDlg::SaveAs()
@@ -99,7 +121,7 @@ void CAmendLanguageMapDlg::SaveAs()
 }
 
 // Nothing the translator typed is lost: the editor stays open with every row
-// and status, and the main list takes nothing.
+// and status.
 void CAmendLanguageMapDlg::reportSaveFailure(const QString &errorText)
 {
     MessageBoxes::inform(this, u"The translation could not be saved.\n"_s + errorText);

@@ -22,6 +22,7 @@ private slots:
     void oneQuestionForTheFirstMarkedRow_data();
     void oneQuestionForTheFirstMarkedRow();
     void failedSaveKeepsEverything();
+    void failedWebSaveAfterTheIniFile();
     void saveAs_data();
     void saveAs();
     void cancelAsksOnlyWithStatuses_data();
@@ -144,6 +145,40 @@ void tst_EditorSaving::failedSaveKeepsEverything()
     QCOMPARE(editor->result(), int(CAmendLanguageMapDlg::Written));
     QVERIFY(TestFiles::read(german()).contains("IDS_OK=Jawohl\n"));
     QCOMPARE(m_demo->mainWindow().entryList().entries().first().value, u"Jawohl"_s);
+}
+
+// The INI file took the values but a web file did not: the user is told which,
+// the main list shows what the files hold, and a second Save writes the rest.
+void tst_EditorSaving::failedWebSaveAfterTheIniFile()
+{
+    const auto editor = openGerman();
+    auto *value = control<CMyEdit>(editor.get(), 1055);
+    const int web = rowOf(*editor, u"web.live.title"_s);
+    for (const auto &[row, text] : {std::pair{0, u"Jawohl"_s}, std::pair{web, u"Live neu"_s}}) {
+        editor->SelectRow(row);
+        value->setText(text);
+        editor->CommitValue();
+    }
+    const QString liveFile = m_demo->path(u"Web/LanguageInfo/German_Germany/pages/live.xml"_s);
+    const QByteArray liveBefore = TestFiles::read(liveFile);
+    const auto &listed = m_demo->mainWindow().entryList();
+    const int listedWeb = listed.rowOf(editor->rows().row(web).ordinal);
+    const QString webBefore = listed.entries().at(listedWeb).value;
+
+    TestFiles::makeReadOnly(liveFile);
+    editor->Save();
+    TestFiles::makeWritable(liveFile);
+    QCOMPARE(editor->result(), 0);
+    QVERIFY(m_demo->messages.last().text.contains(u"live.xml"_s));
+    QVERIFY(TestFiles::read(german()).contains("IDS_OK=Jawohl\n"));
+    QCOMPARE(TestFiles::read(liveFile), liveBefore);
+    QCOMPARE(listed.entries().first().value, u"Jawohl"_s);
+    QCOMPARE(listed.entries().at(listedWeb).value, webBefore);
+
+    editor->Save();
+    QCOMPARE(editor->result(), int(CAmendLanguageMapDlg::Written));
+    QVERIFY(TestFiles::read(liveFile).contains(">Live neu<"));
+    QCOMPARE(listed.entries().at(listedWeb).value, u"Live neu"_s);
 }
 
 void tst_EditorSaving::saveAs_data()
