@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Sets everything up, builds Lexivo and runs every test.
+# Sets everything up, builds every target (benchmarks and tools included) and
+# runs every test: the unit and dialog tests under the sanitizers, the dialog
+# tests on a virtual X server as well, then a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
