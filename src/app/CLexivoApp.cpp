@@ -2,27 +2,7 @@
 
 #include "CLexivoDlg.h"
 #include "controls/CWaitingDlg.h"
-
-#include <QFont>
-#include <QFontDatabase>
-
-using namespace Qt::StringLiterals;
-
-namespace {
-
-// The dialogs ask for the client's Windows faces by name; the installed CJK
-// face stands in, so Chinese text never shows as boxes.
-void substituteDialogFonts()
-{
-    const QStringList cjkFaces{u"WenQuanYi Micro Hei"_s, u"Droid Sans Fallback"_s,
-                               u"Noto Sans CJK SC"_s};
-    QFont::insertSubstitutions(u"微软雅黑"_s, cjkFaces);
-    QFont::insertSubstitutions(u"Microsoft Sans Serif"_s,
-                               QStringList{u"DejaVu Sans"_s} + cjkFaces);
-    QFont::insertSubstitutions(u"Arial"_s, QStringList{u"Liberation Sans"_s, u"DejaVu Sans"_s});
-}
-
-} // namespace
+#include "editor/ClientFonts.h"
 
 CLexivoApp::CLexivoApp(const ClientConfig &config)
     : m_config(config)
@@ -30,7 +10,7 @@ CLexivoApp::CLexivoApp(const ClientConfig &config)
 
 void CLexivoApp::prepare()
 {
-    substituteDialogFonts();
+    substituteClientFonts();
     CWaitingDlg::registerMessages();
 }
 
