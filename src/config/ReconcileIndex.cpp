@@ -11,31 +11,44 @@ namespace {
 
 using NameSet = std::set<QString>;
 
-// An index that is missing is created empty; one that cannot be read and
-// written (or created) stops the reconciliation.
-bool prepareIndex(const QString &indexPath)
+using Action = ReconcileAction;
+using IndexState = ReconcilePlan::IndexState;
+
+QString indexPathOf(const ReconcileInput &input)
+{
+    return QDir(input.languageFolder).filePath(LanguageIndex::FileName);
+}
+
+// A missing index is created empty; one that cannot be read and written stops
+// the reconciliation.
+IndexState indexState(const QString &indexPath)
 {
     const QFileInfo index(indexPath);
     if (!index.exists())
-        return writeFileSafely(indexPath, QByteArray());
-    return index.isFile() && index.isReadable() && isFileWritable(indexPath);
+        return IndexState::Missing;
+    if (!index.isFile() || !index.isReadable())
+        return IndexState::Unreadable;
+    return isFileWritable(indexPath) ? IndexState::Usable : IndexState::ReadOnly;
 }
 
+// Works out every change from what the files say before any is made: the
+// index is read before it is first written, and no creation changes what a
+// later step lists.
 class Reconciliation
 {
 public:
     explicit Reconciliation(const ReconcileInput &input)
         : m_input(input)
         , m_catalogue(*input.catalogue)
-        , m_indexPath(QDir(input.languageFolder).filePath(LanguageIndex::FileName))
+        , m_indexPath(indexPathOf(input))
     {}
 
-    ReconcileResult run();
+    ReconcilePlan plan();
 
 private:
-    void writeIndex(const QString &section, const QString &code, const QString &value) const
+    void writeIndex(const QString &section, const QString &code, const QString &value)
     {
-        Profile::writeString(m_indexPath, section, code, value);
+        m_actions.push_back({Action::Kind::WriteIndexEntry, section, code, value});
     }
 
     void readIndexedLanguages();
@@ -47,6 +60,7 @@ private:
     const ReconcileInput &m_input;
     const LanguageCatalogue &m_catalogue;
     const QString m_indexPath;
+    std::vector<Action> m_actions;
     NameSet m_knownCodes;
     NameSet m_namesWithoutFile;
     NameSet m_keysWithoutFolder;
@@ -125,7 +139,7 @@ void Reconciliation::matchWebFolders()
         m_namesWithoutFile.insert(name);
     }
     for (const QString &key : m_keysWithoutFolder)
-        m_input.createWebLanguage(key);
+        m_actions.push_back({Action::Kind::CreateWebLanguage, {}, {}, key});
 }
 
 PresentLanguages Reconciliation::presentLanguages() const
@@ -139,10 +153,12 @@ PresentLanguages Reconciliation::presentLanguages() const
     return present;
 }
 
-ReconcileResult Reconciliation::run()
+ReconcilePlan Reconciliation::plan()
 {
-    if (!prepareIndex(m_indexPath))
-        return {};
+    ReconcilePlan plan;
+    plan.index = indexState(m_indexPath);
+    if (plan.index == IndexState::Missing)
+        m_actions.push_back({Action::Kind::CreateIndex, {}, {}, {}});
     readIndexedLanguages();
     if (m_input.needWebLanguage)
         addWebEntriesFromIndex();
@@ -155,16 +171,44 @@ ReconcileResult Reconciliation::run()
     const QDir languageFolder(m_input.languageFolder);
     for (const QString &name : m_namesWithoutFile) {
         if (!QFileInfo::exists(languageFolder.filePath(name + u".ini")))
-            m_input.createLanguageFile(name);
+            m_actions.push_back({Action::Kind::CreateLanguageFile, {}, {}, name});
     }
-    return {true, presentLanguages()};
+    plan.actions = std::move(m_actions);
+    plan.presentLanguages = presentLanguages();
+    return plan;
 }
 
 } // namespace
 
+ReconcilePlan PlanReconciliation(const ReconcileInput &input)
+{
+    return Reconciliation(input).plan();
+}
+
 ReconcileResult ReconcileIndex(const ReconcileInput &input)
 {
-    return Reconciliation(input).run();
+    const ReconcilePlan plan = PlanReconciliation(input);
+    if (plan.index == IndexState::Unreadable || plan.index == IndexState::ReadOnly)
+        return {};
+    const QString indexPath = indexPathOf(input);
+    for (const Action &action : plan.actions) {
+        switch (action.kind) {
+        case Action::Kind::CreateIndex:
+            if (!writeFileSafely(indexPath, QByteArray()))
+                return {};
+            break;
+        case Action::Kind::WriteIndexEntry:
+            Profile::writeString(indexPath, action.section, action.code, action.value);
+            break;
+        case Action::Kind::CreateWebLanguage:
+            input.createWebLanguage(action.value);
+            break;
+        case Action::Kind::CreateLanguageFile:
+            input.createLanguageFile(action.value);
+            break;
+        }
+    }
+    return {true, plan.presentLanguages};
 }
 
 QString indexUnusableMessage()

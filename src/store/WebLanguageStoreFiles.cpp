@@ -54,6 +54,11 @@ bool storeValue(XmlPathDocument &document, WebItemIndex &index, const QByteArray
 
 } // namespace
 
+QString WebLanguageStore::ItemText(const XMLElement *item)
+{
+    return trimBlanks(decodeUtf8OrEmpty(XmlPathDocument::ElementText(item)));
+}
+
 bool WebLanguageStore::LoadWebValues(const QString &keyName, ValueMap &values) const
 {
     const QString folder = languageFolder(keyName);
@@ -69,9 +74,7 @@ bool WebLanguageStore::LoadWebValues(const QString &keyName, ValueMap &values) c
             const bool loaded = document.Load(filePath(folder, loadedFile));
             index = loaded ? WebItemIndex(document) : WebItemIndex();
         }
-        const XMLElement *element = index.find(item.id);
-        const QString text = decodeUtf8OrEmpty(XmlPathDocument::ElementText(element));
-        values.emplace(ordinal, trimBlanks(text));
+        values.emplace(ordinal, ItemText(index.find(item.id)));
     }
     return true;
 }
