@@ -215,3 +215,8 @@ QString indexUnusableMessage()
 {
     return QStringLiteral("LanguageIndex.ini\n Download data fails, make sure the file can read and write.");
 }
+
+QString mainFileMissingMessage()
+{
+    return QStringLiteral("The main file is missing, the software can not be running!");
+}

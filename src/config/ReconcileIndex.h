@@ -79,3 +79,7 @@ ReconcileResult ReconcileIndex(const ReconcileInput &input);
 
 // The message for an index that can be neither opened nor created.
 QString indexUnusableMessage();
+
+// Start-up's message when the language folder, its reference file or (with
+// web languages) the English web folder is missing.
+QString mainFileMissingMessage();
