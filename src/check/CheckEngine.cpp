@@ -4,6 +4,7 @@
 #include "InstallationFindings.h"
 #include "LanguageCheck.h"
 #include "ParallelRun.h"
+#include "ReferenceTexts.h"
 #include "editor/ClientFonts.h"
 #include "editor/ReferenceChoice.h"
 
@@ -25,19 +26,6 @@ int presentLanguage(const CheckedInstallation &installation, const QString &name
             return row;
     }
     return -1;
-}
-
-// What the editor shows as a language's reference: its INI and web values.
-ValueMap referenceValues(const CheckedInstallation &installation, int reference)
-{
-    ValueMap values;
-    KeySet ignoredExtraKeys;
-    const LanguageCatalogue &catalogue = installation.catalogue();
-    installation.languageStore().LoadLanguage(catalogue.NameAt(reference), values,
-                                              ignoredExtraKeys);
-    if (installation.webLanguages())
-        installation.webStore().LoadWebValues(catalogue.KeyAt(reference), values);
-    return values;
 }
 
 QStringList samples(const LengthLimits &limits)
@@ -102,14 +90,14 @@ void Check::run(CheckReport &report)
     const PresentLanguages &present = m_installation.presentLanguages();
     // The editor never offers the edited language itself as its reference.
     std::vector<int> references;
-    std::map<int, ValueMap> referenceMaps;
+    std::map<int, ReferenceTexts> referenceTexts; // -1: no reference
     for (const int language : m_languages) {
         const int reference = m_reference >= 0 && m_reference != language
             ? m_reference
             : defaultReferenceLanguage(catalogue, present, language);
         references.push_back(reference);
-        if (reference >= 0 && !referenceMaps.count(reference))
-            referenceMaps.emplace(reference, referenceValues(m_installation, reference));
+        if (!referenceTexts.count(reference))
+            referenceTexts.emplace(reference, loadReferenceTexts(m_installation, reference));
     }
 
     const int jobs = m_options.jobs > 0 ? m_options.jobs : QThread::idealThreadCount();
@@ -119,7 +107,6 @@ void Check::run(CheckReport &report)
     const WidthTable sampleWidths = measureTexts(samples(m_installation.limits()), jobs,
                                                  makeMeasurer);
 
-    const ValueMap noReference;
     const int total = int(m_languages.size());
     std::vector<LanguageCheckResult> results(m_languages.size());
     std::mutex progressMutex;
@@ -128,9 +115,8 @@ void Check::run(CheckReport &report)
         jobs, total, [&] { return SharedWidthMeasurer(sampleWidths, makeMeasurer()); },
         [&](int index, const SharedWidthMeasurer &measurer) {
             const int reference = references[index];
-            const ValueMap &values = reference >= 0 ? referenceMaps.at(reference) : noReference;
-            results[index] = checkLanguage(
-                {m_installation, m_languages[index], reference, values, measurer});
+            results[index] = checkLanguage({m_installation, m_languages[index], reference,
+                                            referenceTexts.at(reference), measurer});
             if (m_options.progress) {
                 const std::lock_guard lock(progressMutex);
                 m_options.progress(++checked, total, results[index].summary.name);

@@ -42,6 +42,13 @@ std::unique_ptr<CheckedInstallation> CheckedInstallation::open(const QString &fo
     input.needWebLanguage = self.m_config.needWebLanguage;
     input.catalogue = &self.m_config.catalogue;
     self.m_plan = PlanReconciliation(input);
+
+    for (const auto &entry : self.m_languageStore.ReferenceKeyTable())
+        self.m_entryOrdinals.push_back(entry.first);
+    if (self.m_config.needWebLanguage) {
+        for (const auto &entry : self.m_webStore.webItems())
+            self.m_entryOrdinals.push_back(entry.first);
+    }
     return opened;
 }
 

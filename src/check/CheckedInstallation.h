@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 // An installation opened as start-up opens it, but only for reading: the
 // configuration and CheckLength.ini from the tool's folder, both stores, and
@@ -32,6 +33,9 @@ public:
     const LengthLimits &limits() const { return m_limits; }
     const ReconcilePlan &plan() const { return m_plan; }
     const PresentLanguages &presentLanguages() const { return m_plan.presentLanguages; }
+    // Every entry the editor lists, in its order: the reference keys, then
+    // (with web languages) the web items.
+    const std::vector<EntryOrdinal> &entryOrdinals() const { return m_entryOrdinals; }
 
     // A path below the installation as findings name it: "language/X.ini".
     QString relativePath(const QString &absolutePath) const;
@@ -47,4 +51,5 @@ private:
     WebLanguageStore m_webStore;
     LengthLimits m_limits;
     ReconcilePlan m_plan;
+    std::vector<EntryOrdinal> m_entryOrdinals;
 };

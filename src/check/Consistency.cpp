@@ -11,7 +11,7 @@ constexpr size_t None = size_t(-1);
 } // namespace
 
 std::vector<Inconsistency> findInconsistencies(const std::vector<CheckedRow> &rows,
-                                               const ValueMap &reference)
+                                               const std::vector<QString> &referenceTexts)
 {
     // Each row's group is named by the group's first row; a group whose rows
     // all hold that row's value is consistent.
@@ -20,7 +20,7 @@ std::vector<Inconsistency> findInconsistencies(const std::vector<CheckedRow> &ro
     QHash<size_t, size_t> firstDiffering; // first row of a group -> a row with another value
     for (size_t i = 0; i < rows.size(); ++i) {
         const CheckedRow &row = rows[i];
-        const QString &text = reference.at(row.ordinal);
+        const QString &text = referenceTexts[i];
         if (!row.present || isBlank(row.attribute, row.value) || text.trimmed().isEmpty())
             continue;
         auto known = firstOfText.constFind(text);

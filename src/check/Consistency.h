@@ -13,6 +13,6 @@ struct Inconsistency
     size_t other; // an entry with the same reference text and another value
 };
 
-// In the order of rows.
+// In the order of rows; referenceTexts holds each row's reference text.
 std::vector<Inconsistency> findInconsistencies(const std::vector<CheckedRow> &rows,
-                                               const ValueMap &reference);
+                                               const std::vector<QString> &referenceTexts);

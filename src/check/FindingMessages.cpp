@@ -1,6 +1,5 @@
 #include "FindingMessages.h"
 
-#include "editor/FormatSymbols.h"
 #include "editor/TextMeasurer.h"
 
 #include <QStringList>
@@ -31,16 +30,15 @@ QString quoted(const QString &text)
 {
     QString shown = text.size() > QuotedLength ? text.first(QuotedLength) + u"\u2026"_s : text;
     for (QChar &c : shown) {
-        if (c.category() == QChar::Other_Control)
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
             c = u' ';
     }
     return u'"' + shown + u'"';
 }
 
-QString formatSymbols(EntryOrdinal ordinal, const QString &value, const QString &reference)
+QString formatSymbols(const SymbolCounts &valueSymbols, const SymbolCounts &referenceSymbols,
+                      const QString &reference)
 {
-    const SymbolCounts valueSymbols = ::formatSymbols(ordinal, value);
-    const SymbolCounts referenceSymbols = ::formatSymbols(ordinal, reference);
     QStringList differences;
     if (const QStringList lacking = surplus(referenceSymbols, valueSymbols); !lacking.isEmpty())
         differences.append(u"lacks "_s + lacking.join(u' '));

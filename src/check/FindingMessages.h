@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/EntryOrdinal.h"
+#include "editor/FormatSymbols.h"
 
 #include <QString>
 
@@ -14,7 +14,8 @@ namespace FindingMessages {
 QString quoted(const QString &text);
 
 // ERROR: which symbols the value lacks and which it has too many.
-QString formatSymbols(EntryOrdinal ordinal, const QString &value, const QString &reference);
+QString formatSymbols(const SymbolCounts &valueSymbols, const SymbolCounts &referenceSymbols,
+                      const QString &reference);
 
 // TOO LONG: the widths of the value and of the sample.
 QString tooLong(const QString &value, const QString &sample, const TextMeasurer &measurer);

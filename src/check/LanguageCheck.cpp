@@ -5,6 +5,7 @@
 #include "Consistency.h"
 #include "FindingMessages.h"
 #include "IniKeyLines.h"
+#include "ReferenceTexts.h"
 #include "WebLanguageRead.h"
 #include "editor/TranslationChecks.h"
 #include "platform/ProfileCodec.h"
@@ -98,7 +99,6 @@ void LanguageCheck::readIniRows()
 
     QHash<QString, int> lineOfKey; // upper case -> the line the load took
     QHash<QString, int> skippedLineOfKey; // upper case -> a line the load passed over
-    QHash<QString, int> lineAsWritten; // key as written -> the line the load took
     int sectionHeader = 1;
     if (bytes) {
         // Only UTF-8 loads pass over lines that are not UTF-8.
@@ -115,11 +115,10 @@ void LanguageCheck::readIniRows()
                     u"the key is set again; only line %1 is read"_s.arg(*first));
             } else {
                 lineOfKey.insert(upper, line.line);
-                lineAsWritten.insert(line.key, line.line);
             }
         }
         for (const QString &key : loaded.extraKeys) {
-            add(fileName, 0, lineAsWritten.value(key, 1), key, FindingKind::Extra,
+            add(fileName, 0, lineOfKey.value(key.toUpper(), 1), key, FindingKind::Extra,
                 u"the reference has no such attribute; Save removes this line"_s);
         }
     }
@@ -191,14 +190,18 @@ void LanguageCheck::checkRows()
 {
     const LengthLimits &limits = m_installation.limits();
     const TextMeasurer &measurer = m_input.measurer;
-    for (const CheckedRow &row : m_rows) {
-        const QString &reference = m_input.referenceValues.at(row.ordinal);
-        const EditorRow editorRow{row.ordinal, row.attribute, row.value, reference, {}};
-        if (const std::optional<EntryStatus> failure = failedCheck(editorRow, limits, measurer)) {
+    const ReferenceTexts &reference = m_input.referenceTexts;
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        const CheckedRow &row = m_rows[i];
+        const EditorRow editorRow{row.ordinal, row.attribute, row.value, reference.texts[i], {}};
+        const SymbolCounts valueSymbols = formatSymbols(row.ordinal, row.value);
+        if (const std::optional<EntryStatus> failure =
+                failedCheck(editorRow, valueSymbols, reference.symbols[i], limits, measurer)) {
             if (*failure == EntryStatus::Error) {
                 ++m_summary.error;
                 add(row, FindingKind::Error,
-                    FindingMessages::formatSymbols(row.ordinal, row.value, reference));
+                    FindingMessages::formatSymbols(valueSymbols, reference.symbols[i],
+                                                   reference.texts[i]));
             } else {
                 ++m_summary.tooLong;
                 add(row, FindingKind::TooLong,
@@ -217,13 +220,14 @@ void LanguageCheck::checkRows()
 void LanguageCheck::checkConsistency()
 {
     using FindingMessages::quoted;
-    for (const Inconsistency &found : findInconsistencies(m_rows, m_input.referenceValues)) {
+    const std::vector<QString> &referenceTexts = m_input.referenceTexts.texts;
+    for (const Inconsistency &found : findInconsistencies(m_rows, referenceTexts)) {
         const CheckedRow &row = m_rows[found.row];
         const CheckedRow &other = m_rows[found.other];
         ++m_summary.inconsistent;
         add(row, FindingKind::Inconsistent,
             u"the reference %1 is translated %2 here but %3 at %4 (%5:%6)"_s.arg(
-                quoted(m_input.referenceValues.at(row.ordinal)), quoted(row.value),
+                quoted(referenceTexts[found.row]), quoted(row.value),
                 quoted(other.value), other.attribute, other.file, QString::number(other.line)));
     }
 }
@@ -233,6 +237,7 @@ LanguageCheckResult LanguageCheck::run()
     readIniRows();
     if (m_installation.webLanguages())
         readWebRows();
+    Q_ASSERT(m_rows.size() == m_input.referenceTexts.texts.size());
     checkRows();
     checkConsistency();
 

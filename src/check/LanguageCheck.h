@@ -4,6 +4,7 @@
 #include "store/EntryOrdinal.h"
 
 class CheckedInstallation;
+struct ReferenceTexts;
 class TextMeasurer;
 
 // One language of an installation checked against its reference: every entry
@@ -15,7 +16,7 @@ struct LanguageCheckInput
     const CheckedInstallation &installation;
     int language; // catalogue row
     int reference; // catalogue row; -1 for none
-    const ValueMap &referenceValues; // INI and web values of the reference
+    const ReferenceTexts &referenceTexts; // of that reference
     const TextMeasurer &measurer;
 };
 
