@@ -28,7 +28,11 @@ QStringList surplus(const SymbolCounts &from, const SymbolCounts &other)
 
 QString quoted(const QString &text)
 {
-    QString shown = text.size() > QuotedLength ? text.first(QuotedLength) + u"\u2026"_s : text;
+    QString shown = text;
+    if (text.size() > QuotedLength) {
+        const bool splitsPair = text.at(QuotedLength - 1).isHighSurrogate();
+        shown = text.first(QuotedLength - (splitsPair ? 1 : 0)) + u"\u2026"_s;
+    }
     for (QChar &c : shown) {
         if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
             c = u' ';

@@ -4,6 +4,9 @@
 #include "platform/ProfileSyntax.h"
 #include "platform/TextCodec.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 using namespace ProfileSyntax;
 
 namespace {
@@ -56,6 +59,17 @@ void visitSection(QByteArrayView file, QStringView section, Visit &&visit)
 }
 
 } // namespace
+
+std::optional<QByteArray> readPlainFile(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
 
 std::vector<IniKeyLine> readKeyLines(QByteArrayView file, QStringView section)
 {

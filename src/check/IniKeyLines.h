@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // The entry lines of one section of an INI file with their line numbers, for
@@ -15,6 +17,10 @@ struct IniKeyLine
     int line = 0; // from 1; a lone CR, LF or CR LF ends a line
     bool validUtf8 = true; // always true in a UTF-16 file
 };
+
+// The bytes of a plain file; nothing for anything else (a pipe would never
+// end) or for a file that cannot be read.
+std::optional<QByteArray> readPlainFile(const QString &path);
 
 // Lines without "=" or with an empty key are left out.
 std::vector<IniKeyLine> readKeyLines(QByteArrayView file, QStringView section);

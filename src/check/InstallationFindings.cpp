@@ -7,8 +7,6 @@
 #include "xml/XmlPathDocument.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -25,14 +23,13 @@ class IndexLines
 public:
     explicit IndexLines(const QString &path)
     {
-        QFile file(path);
-        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        const std::optional<QByteArray> bytes = readPlainFile(path);
+        if (!bytes)
             return;
-        const QByteArray bytes = file.readAll();
         for (const QString &section :
              {LanguageIndex::LanguagesSection, LanguageIndex::WebLanguagesSection}) {
             QHash<QString, int> &lines = m_lines[section];
-            for (const IniKeyLine &line : readKeyLines(bytes, section)) {
+            for (const IniKeyLine &line : readKeyLines(*bytes, section)) {
                 if (!lines.contains(line.key))
                     lines.insert(line.key, line.line);
             }

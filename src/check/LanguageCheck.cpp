@@ -10,7 +10,6 @@
 #include "editor/TranslationChecks.h"
 #include "platform/ProfileCodec.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
@@ -19,17 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-std::optional<QByteArray> readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
-}
 
 class LanguageCheck
 {
@@ -86,9 +74,7 @@ void LanguageCheck::readIniRows()
     std::optional<QByteArray> bytes;
     LanguageFile loaded;
     if (info.exists()) {
-        // Anything but a plain file (a pipe would never end) is not opened.
-        if (info.isFile())
-            bytes = readFile(path);
+        bytes = readPlainFile(path);
         if (!bytes || !store.LoadLanguage(m_name, loaded.values, loaded.extraKeys)) {
             bytes.reset();
             add(fileName, 0, 1, {}, FindingKind::Missing,
