@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libtinyxml2-dev
     clang libclang-rt-14-dev
     fonts-wqy-microhei fonts-droid-fallback
+    xvfb xauth
 )
 
 missing=()

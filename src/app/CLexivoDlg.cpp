@@ -66,6 +66,7 @@ CLexivoDlg::~CLexivoDlg() = default;
 void CLexivoDlg::buildControls()
 {
     using Kind = ControlSpec::Kind;
+    m_entries = new QTableView(this);
     QFont font(u"微软雅黑"_s);
     font.setPointSize(10);
     buildDialog(this, font, {350, 249},
@@ -74,26 +75,30 @@ void CLexivoDlg::buildControls()
                  {AddLanguageId, Kind::Button, u"Add New Langugae"_s, {240, 5, 101, 12}},
                  {AdjustOrderId, Kind::Button, u"Adjust Item Order Of The Translation File"_s,
                   {240, 21, 101, 21}, ControlSpec::WordWrap | ControlSpec::Disabled},
+                 {EntriesId, Kind::Premade, {}, {10, 46, 331, 180}, {}, m_entries},
                  {ModifyId, Kind::Button, u"Modify"_s, {271, 230, 70, 14}, ControlSpec::Disabled}});
+    // The window can be maximised, so it has a sizing border; it never gets
+    // smaller than its table size.
+    setMinimumSize(size());
     m_languageLabel = control<QLabel>(this, LanguageLabelId);
     m_languages = control<QComboBox>(this, LanguagesId);
     m_addLanguage = control<QPushButton>(this, AddLanguageId);
     m_adjustOrder = control<QPushButton>(this, AdjustOrderId);
     m_modify = control<QPushButton>(this, ModifyId);
 
-    m_entries = new QTableView(this);
-    placeControl(m_entries, EntriesId, {10, 46, 331, 180}, DialogUnits(font));
     m_entries->setModel(&m_entryList);
     m_entries->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_entries->setSelectionMode(QAbstractItemView::SingleSelection);
     m_entries->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_entries->setTabKeyNavigation(false);
     m_entries->setShowGrid(true);
     m_entries->setWordWrap(false);
     m_entries->verticalHeader()->hide();
     m_entries->verticalHeader()->setDefaultSectionSize(m_entries->fontMetrics().height() + 4);
     m_entries->horizontalHeader()->setHighlightSections(false);
 
-    connect(m_languages, &QComboBox::currentIndexChanged, this, &CLexivoDlg::selectLanguage);
+    // "activated": choosing the language already shown loads it again.
+    connect(m_languages, &QComboBox::activated, this, &CLexivoDlg::selectLanguage);
     connect(m_modify, &QPushButton::clicked, this, [this] { openEditor(std::nullopt); });
     connect(m_entries, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
         if (index.isValid())
@@ -110,8 +115,12 @@ bool CLexivoDlg::OnInitDialog()
     m_needWebLanguage = m_config.needWebLanguage;
     m_newTool = m_config.newTool;
     m_languageStore.setUtf8Mode(m_newTool);
-    if (m_newTool)
-        setWindowTitle(decodeUtf8OrEmpty(m_config.title));
+    if (m_newTool) {
+        // An empty caption is handed over as a null text: the window system
+        // would be given the program's name in place of an empty one.
+        const QString title = decodeUtf8OrEmpty(m_config.title);
+        setWindowTitle(title.isEmpty() ? QString() : title);
+    }
 
     m_startDirectory = QDir::currentPath();
     const QDir start(m_startDirectory);
@@ -144,6 +153,7 @@ bool CLexivoDlg::OnInitDialog()
     m_presentLanguages = reconciled.presentLanguages;
 
     layoutControls();
+    setColumnWidths();
     fillLanguageList();
     return true;
 }
@@ -186,6 +196,7 @@ void CLexivoDlg::LoadSelectedLanguage()
     m_extraAttributes.clear();
     m_entryList.clear();
     const int language = selectedLanguage();
+    m_listedLanguage = language;
     const LanguageCatalogue &catalogue = m_config.catalogue;
     m_adjustOrder->setEnabled(catalogue.CodeAt(language) != u"0x0409");
 
@@ -233,6 +244,9 @@ void CLexivoDlg::openEditor(std::optional<EntryOrdinal> preselected)
     const int language = selectedLanguage();
     if (language < 0)
         return;
+    // The editor's rows are always the edited language's own.
+    if (language != m_listedLanguage)
+        selectLanguage();
     QList<EditorRowModel::SourceEntry> rows;
     rows.reserve(m_entryList.entries().size());
     for (const EntryListModel::Entry &entry : m_entryList.entries())
@@ -270,10 +284,11 @@ void CLexivoDlg::addLanguage()
     editor.setEditedLanguage(language);
     if (editor.exec() != CAmendLanguageMapDlg::Written)
         return;
-    // The program's own selection: the entry list keeps what it shows.
-    const QSignalBlocker blocker(m_languages);
+    // Listed as if the user had chosen it, so that the next editor opened
+    // from the list edits this language's rows.
     m_languages->addItem(name, language);
     m_languages->setCurrentIndex(m_languages->count() - 1);
+    selectLanguage();
 }
 
 void CLexivoDlg::showAbout()
@@ -289,7 +304,8 @@ void CLexivoDlg::resizeEvent(QResizeEvent *event)
 }
 
 // The entry list takes the room the window gains; Modify stays under its
-// right edge.
+// right edge. (A window manager may ignore the minimum size: no negative
+// sizes then.)
 void CLexivoDlg::layoutControls()
 {
     if (!m_entries)
@@ -297,14 +313,20 @@ void CLexivoDlg::layoutControls()
     const QRect label = m_languageLabel->geometry();
     const QRect client = rect();
     m_entries->setGeometry(label.left(), label.bottom() + 1 + 60,
-                           client.width() - 2 * label.left(),
-                           client.height() - (label.bottom() + 1) - 130);
+                           qMax(0, client.width() - 2 * label.left()),
+                           qMax(0, client.height() - (label.bottom() + 1) - 130));
     QRect modify = m_modify->geometry();
     modify.moveTop(client.height() - 60);
     modify.moveRight(client.width() - label.left() - 1);
     m_modify->setGeometry(modify);
+}
 
-    const int width = m_entries->viewport()->width();
+// Once, from the list's laid-out client width (the viewport is laid out only
+// when the window is shown, so its own size is not used); widths the user
+// drags later stay.
+void CLexivoDlg::setColumnWidths()
+{
+    const int width = m_entries->maximumViewportSize().width();
     m_entries->setColumnWidth(EntryListModel::AttributeColumn, width / 3);
     m_entries->setColumnWidth(EntryListModel::ValueColumn, width * 2 / 3);
 }

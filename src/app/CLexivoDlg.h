@@ -59,6 +59,7 @@ private:
     void addLanguage();
     void showAbout();
     void layoutControls();
+    void setColumnWidths();
     AttributeMap attributeMap() const;
 
     const ClientConfig &m_config;
@@ -70,6 +71,7 @@ private:
     KeySet m_extraAttributes;
     PresentLanguages m_presentLanguages;
     EntryListModel m_entryList;
+    int m_listedLanguage = -1; // the language whose entries the list holds
 
     QLabel *m_languageLabel = nullptr;
     QComboBox *m_languages = nullptr;

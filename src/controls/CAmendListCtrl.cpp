@@ -13,6 +13,8 @@ CAmendListCtrl::CAmendListCtrl(QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list for the next control instead of walking its cells.
+    setTabKeyNavigation(false);
     setShowGrid(true);
     setWordWrap(false);
     setItemDelegate(new StatusRowDelegate(this));
@@ -39,7 +41,7 @@ void CAmendListCtrl::setStatusColumn(int column)
 
 EntryStatus CAmendListCtrl::statusOfRow(const QModelIndex &index) const
 {
-    return statusFromText(index.siblingAtColumn(m_statusColumn).data().toString());
+    return EntryStatus(index.siblingAtColumn(m_statusColumn).data(EntryStatusRole).toInt());
 }
 
 int CAmendListCtrl::GetItemStatus(int row) const
@@ -66,8 +68,12 @@ void CAmendListCtrl::sortByHeader(int column)
     }
     const Qt::SortOrder order = m_sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder;
     horizontalHeader()->setSortIndicator(m_sortColumn, order);
-    if (model())
-        model()->sort(m_sortColumn, order);
+    if (!model())
+        return;
+    model()->sort(m_sortColumn, order);
+    // The selection follows its row; keep that row in sight.
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
 }
 
 // One line of the list's font per row, as a fixed-height report list has.

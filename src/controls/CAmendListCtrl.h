@@ -4,10 +4,10 @@
 
 #include <QTableView>
 
-// The translation editor's list. Every row is drawn in the colours of its
-// status, a header click sorts the model by that column, and the owner reads
-// each row's status back. The owner fills the model (attribute, value,
-// reference and status columns) and names the status column.
+// The translation editor's list. Every row is drawn in the colours its model
+// gives it, a header click sorts the model by that column, and the owner reads
+// each row's status back (the EntryStatusRole of the status column). The owner
+// fills the model and names the status column.
 class CAmendListCtrl : public QTableView
 {
     Q_OBJECT
@@ -16,7 +16,6 @@ public:
     explicit CAmendListCtrl(QWidget *parent = nullptr);
 
     void setStatusColumn(int column);
-    int statusColumn() const { return m_statusColumn; }
 
     // The last header click: its column (-1 before the first) and direction.
     int sortColumn() const { return m_sortColumn; }

@@ -6,7 +6,10 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QSyntaxHighlighter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QtMath>
 
 using namespace Qt::StringLiterals;
@@ -33,8 +36,59 @@ bool isCharacterKey(const QKeyEvent *event)
 
 } // namespace
 
+// The colours are formats the text is laid out with, not formats of the
+// document's characters, so that recolouring after every key never enters
+// the undo history. Later ranges are drawn over earlier ones.
+class RangeHighlighter : public QSyntaxHighlighter
+{
+public:
+    using QSyntaxHighlighter::QSyntaxHighlighter;
+
+    void colour(int start, int end, const QColor &colour)
+    {
+        const auto reach = [](int rangeEnd) { return rangeEnd < 0 ? INT_MAX : rangeEnd; };
+        m_ranges.removeIf([&](const Range &range) {
+            return range.start >= start && reach(range.end) <= reach(end);
+        });
+        m_ranges.append({start, end, colour});
+        rehighlight();
+    }
+
+    void clear()
+    {
+        m_ranges.clear();
+        rehighlight();
+    }
+
+protected:
+    void highlightBlock(const QString &text) override
+    {
+        const int blockStart = currentBlock().position();
+        for (const Range &range : std::as_const(m_ranges)) {
+            const int from = qMax(0, range.start - blockStart);
+            const int to = range.end < 0 ? int(text.size())
+                                         : qMin(int(text.size()), range.end - blockStart);
+            if (from < to) {
+                QTextCharFormat format;
+                format.setForeground(range.colour);
+                setFormat(from, to - from, format);
+            }
+        }
+    }
+
+private:
+    struct Range
+    {
+        int start;
+        int end; // -1: the end of the text
+        QColor colour;
+    };
+    QList<Range> m_ranges;
+};
+
 CMyEdit::CMyEdit(QWidget *parent)
     : QTextEdit(parent)
+    , m_highlighter(new RangeHighlighter(document()))
 {
     setAcceptRichText(false);
     setTabChangesFocus(true);
@@ -45,6 +99,8 @@ CMyEdit::CMyEdit(QWidget *parent)
     document()->setDocumentMargin(DocumentMargin);
     updateFixedHeight();
 }
+
+CMyEdit::~CMyEdit() = default;
 
 QString CMyEdit::text() const
 {
@@ -57,44 +113,34 @@ QString CMyEdit::text() const
 void CMyEdit::setText(const QString &text)
 {
     const QSignalBlocker blocker(this);
-    setExtraSelections({});
+    m_highlighter->clear();
     setPlainText(text);
 }
 
-// The colours are extra selections rather than character formats, so that
-// recolouring after every key never enters the undo history.
 void CMyEdit::colourRange(int start, int end, const QColor &colour)
 {
-    const int length = document()->characterCount() - 1;
-    QTextCursor range(document());
-    range.setPosition(qBound(0, start, length));
-    range.setPosition(end < 0 ? length : qBound(0, end, length), QTextCursor::KeepAnchor);
-
-    QList<ExtraSelection> ranges = extraSelections();
-    ranges.removeIf([&range](const ExtraSelection &covered) {
-        return covered.cursor.selectionStart() >= range.selectionStart()
-               && covered.cursor.selectionEnd() <= range.selectionEnd();
-    });
-    ExtraSelection coloured;
-    coloured.cursor = range;
-    coloured.format.setForeground(colour);
-    ranges.append(coloured);
-    setExtraSelections(ranges);
+    m_highlighter->colour(start, end, colour);
 }
 
 void CMyEdit::setWholeTextColour(const QColor &colour)
 {
-    colourRange(0, -1, colour);
+    m_highlighter->clear();
+    m_highlighter->colour(0, -1, colour);
 }
 
 QColor CMyEdit::colourAt(int position) const
 {
-    const QList<ExtraSelection> ranges = extraSelections();
-    for (auto it = ranges.crbegin(); it != ranges.crend(); ++it) {
-        if (position >= it->cursor.selectionStart() && position < it->cursor.selectionEnd())
-            return it->format.foreground().color();
+    const QTextBlock block = document()->findBlock(position);
+    const int offset = position - block.position();
+    QColor colour = palette().color(QPalette::Text);
+    if (!block.layout())
+        return colour;
+    for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
+        if (offset >= range.start && offset < range.start + range.length
+            && range.format.hasProperty(QTextFormat::ForegroundBrush))
+            colour = range.format.foreground().color();
     }
-    return palette().color(QPalette::Text);
+    return colour;
 }
 
 void CMyEdit::keyPressEvent(QKeyEvent *event)

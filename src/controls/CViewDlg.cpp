@@ -1,6 +1,7 @@
 #include "CViewDlg.h"
 
 #include "DialogTemplate.h"
+#include "StaticTextBox.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -37,29 +38,25 @@ CViewDlg::CViewDlg(QWidget *parent)
     setWindowTitle(u"View the text display result"_s);
     QFont font(u"Microsoft Sans Serif"_s);
     font.setPointSize(8);
-    constexpr int boxFlags = ControlSpec::Sunken | ControlSpec::WordWrap;
+    auto *sampleBox = new StaticTextBox(this);
+    auto *valueBox = new StaticTextBox(this);
     buildDialog(this, font, {630, 236},
                 {{ExplanationId, Kind::Label,
                   u"If the length of the text in the second box exceeds the first box, the text "
                   "will not be fully displayed. "_s,
                   {12, 13, 603, 20}, ControlSpec::WordWrap},
-                 {SampleBoxId, Kind::Label, {}, {13, 42, 604, 70}, boxFlags},
-                 {ValueBoxId, Kind::Label, {}, {13, 116, 604, 70}, boxFlags},
+                 {SampleBoxId, Kind::Premade, {}, {13, 42, 604, 70}, {}, sampleBox},
+                 {ValueBoxId, Kind::Premade, {}, {13, 116, 604, 70}, {}, valueBox},
                  {OkId, Kind::DefaultButton, u"OK"_s, {298, 210, 50, 14}}});
     setFixedSize(size());
 
     QFont boxFont(u"Droid Sans Fallback"_s);
     boxFont.setPixelSize(BoxFontPixelSize);
-    for (const int id : {ExplanationId, SampleBoxId, ValueBoxId}) {
-        // Values are shown as they are: no markup, and an ampersand is an
-        // ampersand rather than a mnemonic.
-        auto *label = control<QLabel>(this, id);
-        label->setTextFormat(Qt::PlainText);
-        label->setFont(id == ExplanationId
-                           ? fontWithCellHeight(u"Arial"_s, ExplanationCellHeight)
-                           : boxFont);
-    }
+    sampleBox->setFont(boxFont);
+    valueBox->setFont(boxFont);
     auto *explanation = control<QLabel>(this, ExplanationId);
+    explanation->setTextFormat(Qt::PlainText);
+    explanation->setFont(fontWithCellHeight(u"Arial"_s, ExplanationCellHeight));
     QPalette palette = explanation->palette();
     palette.setColor(QPalette::WindowText, ExplanationColour);
     explanation->setPalette(palette);
@@ -69,7 +66,7 @@ CViewDlg::CViewDlg(QWidget *parent)
 
 void CViewDlg::showEvent(QShowEvent *event)
 {
-    control<QLabel>(this, SampleBoxId)->setText(sampleText);
-    control<QLabel>(this, ValueBoxId)->setText(valueText);
+    control<StaticTextBox>(this, SampleBoxId)->setText(sampleText);
+    control<StaticTextBox>(this, ValueBoxId)->setText(valueText);
     QDialog::showEvent(event);
 }

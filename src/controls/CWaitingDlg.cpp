@@ -4,18 +4,48 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 const char *const CWaitingDlg::SetWaitTextMessage = "CWaitingDlg::SET_WAIT_TEXT";
 const char *const CWaitingDlg::WaitSingleObjectMessage = "CWaitingDlg::WAIT_SINGLE_OBJECT";
 const char *const CWaitingDlg::CloseWaitingDlgMessage = "CWaitingDlg::UINT_CLOSE_WAITING_DLG";
 
 namespace {
+
 constexpr int MessageLineHeight = 34;
+constexpr int ExposureWaitMilliseconds = 1000;
+
+// Ends a local event loop once its window is exposed.
+class ExposureWatcher : public QObject
+{
+public:
+    ExposureWatcher(QWindow *window, QEventLoop *loop)
+        : m_window(window)
+        , m_loop(loop)
+    {
+        m_window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Expose && m_window->isExposed())
+            m_loop->quit();
+        return false;
+    }
+
+private:
+    QWindow *m_window;
+    QEventLoop *m_loop;
+};
+
 } // namespace
 
 void CWaitingDlg::registerMessages()
@@ -90,6 +120,23 @@ QString CWaitingDlg::messageText() const
     return m_messageLine->text();
 }
 
+void CWaitingDlg::paintNow()
+{
+    waitUntilExposed();
+    repaint();
+}
+
+void CWaitingDlg::waitUntilExposed()
+{
+    QWindow *window = windowHandle();
+    if (!isVisible() || !window || window->isExposed())
+        return;
+    QEventLoop loop;
+    const ExposureWatcher watcher(window, &loop);
+    QTimer::singleShot(ExposureWaitMilliseconds, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 void CWaitingDlg::OnCommand(int id)
 {
     if (id == CloseCommandId && parentWidget()) {
@@ -105,7 +152,7 @@ bool CWaitingDlg::event(QEvent *event)
         if (showCommand == WaitingMessages::Show) {
             show();
             setMessageText(m_waitText);
-            m_messageLine->repaint();
+            paintNow();
             SetWaitEnded(false);
         } else if (showCommand == WaitingMessages::Hide) {
             setMessageText(m_waitText);
@@ -185,7 +232,7 @@ WaitingPanel::~WaitingPanel()
 void WaitingPanel::setText(const QString &text)
 {
     m_dialog->setMessageText(text);
-    m_dialog->repaint();
+    m_dialog->paintNow();
 }
 
 void WaitingPanel::suspend()
@@ -198,5 +245,5 @@ void WaitingPanel::resume()
 {
     m_dialog->show();
     m_dialog->SetWaitEnded(false);
-    m_dialog->repaint();
+    m_dialog->paintNow();
 }

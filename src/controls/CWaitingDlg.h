@@ -40,6 +40,12 @@ public:
     void setMessageText(const QString &text);
     QString messageText() const;
 
+    // Paints the panel on the screen at once. A window system maps and
+    // exposes a window some time after it is shown, and a repaint before
+    // that draws nothing: events other than user input are processed until
+    // the panel is exposed, for at most a second.
+    void paintNow();
+
     // Text used by the "set wait text" message.
     void setWaitText(const QString &text) { m_waitText = text; }
     int pendingCount() const { return m_pendingCount.load(); }
@@ -57,6 +63,7 @@ protected:
 
 private:
     void centreOverOwner();
+    void waitUntilExposed();
 
     QLabel *m_messageLine = nullptr;
     QPixmap m_picture;

@@ -19,12 +19,10 @@ bool DialogKeyFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
+    // Only the dialog's own window: the windows it opens (message boxes, other
+    // dialogs, file dialogs, the drop-down list of a combo box) keep their keys.
     auto *target = static_cast<QWidget *>(watched);
-    // The popup of a combo box is a window of its own that belongs to the dialog.
-    QWidget *window = target->window();
-    while (window && window != m_dialog && window->parentWidget())
-        window = window->parentWidget()->window();
-    if (window != m_dialog)
+    if (target->window() != m_dialog)
         return false;
     return m_handler(static_cast<QKeyEvent *>(event), target);
 }

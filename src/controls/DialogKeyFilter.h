@@ -7,8 +7,9 @@
 class QKeyEvent;
 class QWidget;
 
-// Lets a dialog see every key press meant for it or any of its children
-// before the child acts on it. The handler returns true to consume the key.
+// Lets a dialog see every key press meant for its own window (the dialog or
+// any control in it) before the control acts on it. Windows the dialog opens
+// are not watched. The handler returns true to consume the key.
 class DialogKeyFilter : public QObject
 {
     Q_OBJECT
@@ -16,8 +17,8 @@ class DialogKeyFilter : public QObject
 public:
     using Handler = std::function<bool(QKeyEvent *event, QWidget *target)>;
 
-    // Watches the application's key presses for windows belonging to dialog;
-    // owned by dialog.
+    // Watches the application's key presses for dialog's window; owned by
+    // dialog.
     static void install(QWidget *dialog, Handler handler);
 
 protected:

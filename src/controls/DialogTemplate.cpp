@@ -78,8 +78,6 @@ QWidget *createControl(QWidget *dialog, const ControlSpec &spec)
                                                                       : Qt::AlignLeft)
                             | Qt::AlignTop);
         label->setWordWrap(spec.flags & ControlSpec::WordWrap);
-        if (spec.flags & ControlSpec::Sunken)
-            label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         return label;
     }
     case Kind::Button:
@@ -104,6 +102,8 @@ QWidget *createControl(QWidget *dialog, const ControlSpec &spec)
     }
     case Kind::ComboBox:
         return new QComboBox(dialog);
+    case Kind::Premade:
+        return spec.premade;
     }
     return nullptr;
 }
@@ -116,14 +116,22 @@ void buildDialog(QWidget *dialog, const QFont &font, const QSize &size,
     dialog->setFont(font);
     const DialogUnits units(font);
     dialog->resize(units.toPixels(size));
+    QWidget *previousInTabOrder = nullptr;
     for (const ControlSpec &spec : controls) {
         QWidget *control = createControl(dialog, spec);
         placeControl(control, spec.id, spec.units, units);
+        if (spec.kind == ControlSpec::Kind::ComboBox)
+            control->resize(control->width(), control->sizeHint().height());
         control->setEnabled(!(spec.flags & ControlSpec::Disabled));
         if (spec.flags & ControlSpec::Hidden)
             control->hide();
         // Group boxes stay behind the controls they frame.
         if (spec.kind == ControlSpec::Kind::GroupBox)
             control->lower();
+        if (control->focusPolicy() & Qt::TabFocus) {
+            if (previousInTabOrder)
+                QWidget::setTabOrder(previousInTabOrder, control);
+            previousInTabOrder = control;
+        }
     }
 }

@@ -7,8 +7,6 @@
 
 #include <initializer_list>
 
-
-
 // Dialogs are laid out from tables in dialog units, which scale with the
 // dialog font: x pixels = x units * average character width / 4, y pixels =
 // y units * character height / 8.
@@ -32,7 +30,7 @@ private:
 struct ControlSpec
 {
     enum class Kind { Label, Button, DefaultButton, CheckBox, RadioButton, GroupBox, LineEdit,
-                      ComboBox };
+                      ComboBox, Premade };
     enum Flag {
         NoFlags = 0,
         Disabled = 1,
@@ -40,7 +38,6 @@ struct ControlSpec
         ReadOnly = 4,
         RightAligned = 8,
         WordWrap = 16,
-        Sunken = 32,
     };
 
     int id;
@@ -48,10 +45,14 @@ struct ControlSpec
     QString text;
     QRect units; // x, y, width, height in dialog units
     int flags = NoFlags;
+    QWidget *premade = nullptr; // Kind::Premade: a control of the dialog's own class
 };
 
-// Creates the controls of a table as children of dialog, sizes the dialog to
-// size (in dialog units) and returns nothing: find a control with control<T>().
+// Creates the controls of a table as children of dialog (or places the
+// premade ones), sizes the dialog to size (in dialog units) and puts the
+// controls in the Tab order of the table. Find a control with control<T>().
+// A combo box gets the height of a closed one: its table height is the
+// extent of its drop-down list.
 void buildDialog(QWidget *dialog, const QFont &font, const QSize &size,
                  std::initializer_list<ControlSpec> controls);
 

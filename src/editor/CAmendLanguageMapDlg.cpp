@@ -60,6 +60,8 @@ void CAmendLanguageMapDlg::buildControls()
     using Kind = ControlSpec::Kind;
     using Flag = ControlSpec::Flag;
     const QFont font = dialogFont();
+    m_value = new CMyEdit(this);
+    m_list = new CAmendListCtrl(this);
     buildDialog(
         this, font, {566, 332},
         {{1035, Kind::GroupBox, u"Search"_s, {12, 6, 545, 28}},
@@ -70,6 +72,7 @@ void CAmendLanguageMapDlg::buildControls()
          {1033, Kind::Button, u"Search Next"_s, {492, 15, 49, 12}},
          {1036, Kind::GroupBox, u"Modify"_s, {12, 36, 410, 85}},
          {1037, Kind::Label, u"Value"_s, {16, 50, 39, 10}, Flag::RightAligned},
+         {1055, Kind::Premade, {}, {57, 49, 348, 13}, {}, m_value},
          {1006, Kind::LineEdit, {}, {66, 49, 348, 13}, Flag::Disabled | Flag::Hidden},
          {1040, Kind::Label, u"Reference"_s, {16, 70, 39, 10}, Flag::RightAligned},
          {1013, Kind::LineEdit, {}, {57, 69, 348, 13}, Flag::ReadOnly},
@@ -80,6 +83,7 @@ void CAmendLanguageMapDlg::buildControls()
          {1039, Kind::Label, u"Select Reference Language"_s, {432, 54, 108, 8}},
          {1011, Kind::ComboBox, {}, {431, 68, 120, 24}},
          {1042, Kind::Button, u"Next Blank"_s, {482, 100, 69, 13}, Flag::Hidden},
+         {1012, Kind::Premade, {}, {7, 126, 552, 178}, {}, m_list},
          {1041, Kind::Button, u"Remove Redundant Entries"_s, {7, 314, 109, 11}, Flag::Hidden},
          {1015, Kind::Button, u"添加新属性"_s, {142, 312, 98, 13}, Flag::Hidden},
          {1051, Kind::Button, u"Save as"_s, {415, 311, 50, 14}},
@@ -87,11 +91,6 @@ void CAmendLanguageMapDlg::buildControls()
          {1017, Kind::Button, u"Cancel"_s, {566, 311, 50, 14}}});
     setMinimumSize(size());
 
-    const DialogUnits units(font);
-    m_value = new CMyEdit(this);
-    placeControl(m_value, 1055, {57, 49, 348, 13}, units);
-    m_list = new CAmendListCtrl(this);
-    placeControl(m_list, 1012, {7, 126, 552, 178}, units);
     m_list->setModel(&m_rows);
 
     m_search = control<QLineEdit>(this, 1008);
@@ -136,6 +135,14 @@ void CAmendLanguageMapDlg::OnInitDialog()
     if (m_initialised)
         return;
     m_initialised = true;
+    fill();
+    // After the panel has gone: while it is up the editor takes no focus.
+    if (m_preselected)
+        SelectRow(m_rows.rowOfOrdinal(*m_preselected));
+}
+
+void CAmendLanguageMapDlg::fill()
+{
     WaitingPanel waiting(this, LoadingText);
 
     const LanguageCatalogue &catalogue = m_context.config.catalogue;
@@ -160,9 +167,6 @@ void CAmendLanguageMapDlg::OnInitDialog()
     LoadReference();
     m_warning->setText(decodeUtf8OrEmpty(m_context.config.notice));
     layoutControls();
-
-    if (m_preselected)
-        SelectRow(m_rows.rowOfOrdinal(*m_preselected));
 }
 
 // Every other present language, in catalogue order; English by default, or
@@ -241,9 +245,9 @@ void CAmendLanguageMapDlg::liveHighlight()
         return;
     const LengthVerdict verdict =
         CheckDisplayLength(attribute, m_value->text(), m_limits, *m_measurer);
-    if (verdict.fits)
-        m_value->setWholeTextColour(FittingColour);
-    else
+    // Black first, so that characters the cut has moved past lose their red.
+    m_value->setWholeTextColour(FittingColour);
+    if (!verdict.fits)
         HighlightOverflow(verdict.cut);
 }
 

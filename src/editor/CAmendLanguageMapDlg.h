@@ -67,6 +67,7 @@ protected:
 private:
     void buildControls();
     void connectControls();
+    void fill();
     void fillReferenceLanguages();
     void LoadReference();
     void changeReference();

@@ -10,7 +10,7 @@
 #include "controls/EditorMessages.h"
 #include "controls/MessageBoxes.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -165,13 +165,10 @@ void CAmendLanguageMapDlg::moveSelection(int step)
 }
 
 // Enter and Escape never press a button or end the editor; Up and Down move
-// through the rows from every control.
+// through the rows from every control. An open drop-down list and the
+// dialogs opened over the editor are windows of their own and keep their keys.
 bool CAmendLanguageMapDlg::handleKey(QKeyEvent *event, QWidget *target)
 {
-    // Keys of an open drop-down list, or of a dialog opened over the editor,
-    // are theirs.
-    if (QApplication::activePopupWidget() || target->window() != this)
-        return false;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -25,21 +25,19 @@ void EditorRowModel::setAttributes(const AttributeMap &attributes)
     resetRows(std::move(rows));
 }
 
-void EditorRowModel::setValue(int row, const QString &value)
-{
-    setData(index(row, ValueColumn), value);
-}
-
 void EditorRowModel::setStatus(int row, EntryStatus status)
 {
-    setData(index(row, StatusColumn), statusText(status));
+    if (!checkIndex(index(row, StatusColumn), CheckIndexOption::IndexIsValid))
+        return;
+    m_rows[row].status = status;
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
 EntryStatus EditorRowModel::GetItemStatus(int row) const
 {
     if (row < 0 || row >= m_rows.size())
         return EntryStatus::None;
-    return statusFromText(m_rows.at(row).status);
+    return m_rows.at(row).status;
 }
 
 void EditorRowModel::setReferences(const ValueMap &reference)
@@ -62,11 +60,13 @@ void EditorRowModel::applyReference(const ValueMap &reference, const LengthLimit
         const std::optional<EntryStatus> failure = failedCheck(row, limits, measurer);
         if (!failure)
             continue;
-        row.status = statusText(*failure);
+        row.status = *failure;
         first = std::min(first, i);
         last = i;
     }
-    emitColumnChanged(StatusColumn, first, last);
+    // The whole row: its colours follow the status.
+    if (first <= last)
+        emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
 }
 
 EntryStatus EditorRowModel::commitValue(int row, const QString &value, const LengthLimits &limits,
@@ -78,8 +78,8 @@ EntryStatus EditorRowModel::commitValue(int row, const QString &value, const Len
     edited.value = value;
     const EntryStatus status
         = failedCheck(edited, limits, measurer).value_or(EntryStatus::Modified);
-    edited.status = statusText(status);
-    emit dataChanged(index(row, ValueColumn), index(row, StatusColumn));
+    edited.status = status;
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
     return status;
 }
 
@@ -102,7 +102,11 @@ QVariant EditorRowModel::data(const QModelIndex &index, int role) const
     case OrdinalRole:
         return QVariant::fromValue(row.ordinal);
     case StatusRole:
-        return int(statusFromText(row.status));
+        return int(row.status);
+    case Qt::BackgroundRole:
+        return statusBackground(row.status);
+    case Qt::ForegroundRole:
+        return statusForeground(row.status);
     case Qt::DisplayRole:
     case Qt::EditRole:
     case Qt::ToolTipRole:
@@ -114,34 +118,18 @@ QVariant EditorRowModel::data(const QModelIndex &index, int role) const
         case ReferenceColumn:
             return row.reference;
         default:
-            return row.status;
+            return statusText(row.status);
         }
     default:
         return {};
     }
 }
 
-// The program edits values and statuses through here; the view never opens
-// an editor on a cell, so no cell is flagged editable.
-bool EditorRowModel::setData(const QModelIndex &index, const QVariant &value, int role)
-{
-    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
-        return false;
-    EditorRow &row = m_rows[index.row()];
-    if (index.column() == ValueColumn)
-        row.value = value.toString();
-    else if (index.column() == StatusColumn)
-        row.status = value.toString();
-    else
-        return false;
-    emit dataChanged(index, index);
-    return true;
-}
-
 Qt::ItemFlags EditorRowModel::flags(const QModelIndex &index) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return Qt::NoItemFlags;
+    // The view never opens an editor on a cell.
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
 }
 

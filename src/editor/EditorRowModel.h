@@ -10,9 +10,10 @@
 
 class TextMeasurer;
 
-// The translation editor's rows: attribute, value, reference and status text
-// per entry, each row carrying its entry ordinal. The list view shows it as
-// is; the dialog fills it, feeds it reference languages and commits values.
+// The translation editor's rows: attribute, value, reference and status per
+// entry, each row carrying its entry ordinal. The status shows as the Status
+// column's text and as the row's colours (background and foreground roles).
+// The dialog fills it, feeds it reference languages and commits values.
 class EditorRowModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -20,7 +21,7 @@ class EditorRowModel : public QAbstractTableModel
 public:
     enum Column { AttributeColumn, ValueColumn, ReferenceColumn, StatusColumn, ColumnCount };
     static constexpr int OrdinalRole = Qt::UserRole; // EntryOrdinal, on any column
-    static constexpr int StatusRole = Qt::UserRole + 1; // EntryStatus code as int
+    static constexpr int StatusRole = EntryStatusRole; // EntryStatus code as int
 
     // A row of the main window's entry list.
     struct SourceEntry
@@ -42,9 +43,8 @@ public:
     // The row of an ordinal, or -1.
     int rowOfOrdinal(EntryOrdinal ordinal) const { return m_rowByOrdinal.value(ordinal, -1); }
 
-    void setValue(int row, const QString &value);
     void setStatus(int row, EntryStatus status);
-    // The status code read back from the row's Status text; None out of range.
+    // The row's status; None out of range.
     EntryStatus GetItemStatus(int row) const;
 
     // Every row's reference from the map (empty when absent), one change signal.
@@ -65,7 +65,6 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;

@@ -25,3 +25,24 @@ EntryStatus statusFromText(QStringView text)
         return EntryStatus::TooLong;
     return EntryStatus::None;
 }
+
+QColor statusBackground(EntryStatus status)
+{
+    switch (status) {
+    case EntryStatus::Modified:
+        return QColor::fromRgb(0xFFFFFF5D);
+    case EntryStatus::Error:
+    case EntryStatus::TooLong:
+        return QColor::fromRgb(0xFFFF0000);
+    case EntryStatus::None:
+        break;
+    }
+    return {};
+}
+
+QColor statusForeground(EntryStatus status)
+{
+    if (status == EntryStatus::Error || status == EntryStatus::TooLong)
+        return QColor(Qt::white);
+    return {};
+}

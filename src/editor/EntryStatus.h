@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QStringView>
 
-// The mark of an editor row. The row holds it as the text of its Status
-// column, which the list's delegate and the save path read back; the codes
+// The mark of an editor row. The Status column shows it as text and the list
+// draws the row in its colours, both read from the model's roles; the codes
 // are what GetItemStatus gives.
 enum class EntryStatus {
     None = 0, // untouched, or passed every check
@@ -19,8 +20,16 @@ inline constexpr QStringView Error = u"ERROR";
 inline constexpr QStringView TooLong = u"TOO LONG";
 } // namespace StatusText
 
+// The model role that gives a row's EntryStatus, as an int.
+inline constexpr int EntryStatusRole = Qt::UserRole + 1;
+
 // The column text of a status: empty for None.
 QString statusText(EntryStatus status);
 
 // Exact, case-sensitive reading of a column text; any other text is None.
 EntryStatus statusFromText(QStringView text);
+
+// The colours a row of that status is drawn in when it is not selected;
+// invalid where the list's own colours show.
+QColor statusBackground(EntryStatus status);
+QColor statusForeground(EntryStatus status);

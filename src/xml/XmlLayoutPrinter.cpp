@@ -1,6 +1,21 @@
 #include "XmlLayoutPrinter.h"
 
+#include <string>
+
 using namespace tinyxml2;
+
+namespace {
+
+bool isWhiteSpaceAlone(const char *text)
+{
+    for (const char *c = text; *c; ++c) {
+        if (!XMLUtil::IsWhiteSpace(*c))
+            return false;
+    }
+    return *text != '\0';
+}
+
+} // namespace
 
 bool XmlLayoutPrinter::VisitEnter(const XMLDocument &document)
 {
@@ -20,7 +35,7 @@ bool XmlLayoutPrinter::VisitEnter(const XMLElement &element, const XMLAttribute 
         m_output += ' ';
         m_output += attribute->Name();
         m_output += "=\"";
-        writeEscaped(attribute->Value(), true);
+        writeEscaped(attribute->Value(), Escape::Attribute);
         m_output += '"';
     }
     m_output += element.NoChildren() ? "/>" : ">";
@@ -63,7 +78,10 @@ bool XmlLayoutPrinter::Visit(const XMLText &text)
         m_output += text.Value();
         m_output += "]]>";
     } else {
-        writeEscaped(text.Value(), false);
+        // The parser drops a text of white space alone between tags; written
+        // as references, its blanks, tabs and line breaks read back as text.
+        writeEscaped(text.Value(),
+                     isWhiteSpaceAlone(text.Value()) ? Escape::WhiteSpace : Escape::Text);
     }
     return true;
 }
@@ -97,10 +115,23 @@ void XmlLayoutPrinter::writeTabs(int count)
     m_output.append(static_cast<std::size_t>(count), '\t');
 }
 
-void XmlLayoutPrinter::writeEscaped(const char *text, bool inAttribute)
+void XmlLayoutPrinter::writeEscaped(const char *text, Escape escape)
 {
+    const bool inAttribute = escape == Escape::Attribute;
     for (const char *c = text; *c; ++c) {
         switch (*c) {
+        case '\r':
+            // The parser reads a raw CR as a LF.
+            writeReference(*c);
+            break;
+        case ' ':
+        case '\t':
+        case '\n':
+            if (escape == Escape::WhiteSpace)
+                writeReference(*c);
+            else
+                m_output += *c;
+            break;
         case '&':
             m_output += "&amp;";
             break;
@@ -120,4 +151,11 @@ void XmlLayoutPrinter::writeEscaped(const char *text, bool inAttribute)
             m_output += *c;
         }
     }
+}
+
+void XmlLayoutPrinter::writeReference(char c)
+{
+    m_output += "&#";
+    m_output += std::to_string(int(c));
+    m_output += ';';
 }

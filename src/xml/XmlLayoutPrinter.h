@@ -31,7 +31,10 @@ public:
 private:
     void writeMarkup(const char *open, const char *value, const char *close);
     void writeTabs(int count);
-    void writeEscaped(const char *text, bool inAttribute);
+    enum class Escape { Text, WhiteSpace, Attribute };
+
+    void writeEscaped(const char *text, Escape escape);
+    void writeReference(char c);
 
     std::string m_output;
     int m_depth = 0; // open elements

@@ -4,8 +4,11 @@
 #include "platform/SafeFileWriter.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
+#include <charconv>
+#include <string_view>
 #include <vector>
 
 using namespace tinyxml2;
@@ -34,6 +37,64 @@ std::vector<std::string> splitPath(const std::string &path)
     }
 }
 
+bool isXmlCharacter(unsigned long code)
+{
+    return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF)
+        || (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
+}
+
+// Whether every "&#" of text not yet resolved opens "&#digits;" or "&#xhex;"
+// naming a character XML allows.
+bool referencesValid(std::string_view text)
+{
+    for (std::size_t at = text.find("&#"); at != std::string_view::npos;
+         at = text.find("&#", at)) {
+        at += 2;
+        const bool hex = at < text.size() && text[at] == 'x';
+        const char *digits = text.data() + at + (hex ? 1 : 0);
+        const char *end = text.data() + text.size();
+        unsigned long code = 0;
+        const auto [stop, error] = std::from_chars(digits, end, code, hex ? 16 : 10);
+        if (error != std::errc() || stop == end || *stop != ';' || !isXmlCharacter(code))
+            return false;
+        at = std::size_t(stop - text.data());
+    }
+    return true;
+}
+
+bool referencesValid(const XMLNode &node)
+{
+    if (const XMLText *text = node.ToText())
+        return text->CData() || referencesValid(text->Value());
+    if (const XMLElement *element = node.ToElement()) {
+        for (const XMLAttribute *attribute = element->FirstAttribute(); attribute;
+             attribute = attribute->Next()) {
+            if (!referencesValid(attribute->Value()))
+                return false;
+        }
+    }
+    for (const XMLNode *child = node.FirstChild(); child; child = child->NextSibling()) {
+        if (!referencesValid(*child))
+            return false;
+    }
+    return true;
+}
+
+// tinyxml2 resolves "&#;" and "&#0;" to a NUL that cuts the text short, drops
+// references past U+1FFFFF, turns surrogates into invalid UTF-8 and keeps a
+// malformed reference as text, which the next save escapes. Such a file is
+// not XML. Only text and attribute values resolve references: a second parse
+// that leaves them unresolved finds them where tinyxml2 does, and not in
+// comments, CDATA or unknown nodes. Only files with "&#" pay for it.
+bool characterReferencesValid(const QByteArray &bytes)
+{
+    if (!bytes.contains("&#"))
+        return true;
+    XMLDocument unresolved(false, PRESERVE_WHITESPACE);
+    unresolved.Parse(bytes.constData(), std::size_t(bytes.size()));
+    return referencesValid(unresolved);
+}
+
 } // namespace
 
 XmlPathDocument::XmlPathDocument()
@@ -47,8 +108,13 @@ bool XmlPathDocument::Load(const std::string &path)
     // tinyxml2 keeps the flag from an earlier load when the file is missing or
     // empty; it has to describe this file, also when a document is reused.
     SetBOM(false);
+    // Read here rather than by tinyxml2, which needs the bytes once more for
+    // the references; the path is UTF-8, as Save takes it.
+    QFile file(QString::fromUtf8(path));
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     // A byte-order mark and white space alone is an empty document too.
-    if (LoadFile(path.c_str()) != XML_SUCCESS || NoChildren()) {
+    if (bytes.isEmpty() || Parse(bytes.constData(), std::size_t(bytes.size())) != XML_SUCCESS
+        || NoChildren() || !characterReferencesValid(bytes)) {
         // tinyxml2 keeps the nodes completed before a parse error, such as the
         // declaration; a half document must not be saved back.
         DeleteChildren();

@@ -23,7 +23,8 @@ public:
 
     // Remembers path for Save(""), then parses the file. On success a missing
     // leading declaration is added in front. False when the file cannot be
-    // read, is empty (a byte-order mark alone included) or does not parse.
+    // read, is empty (a byte-order mark alone included), does not parse or
+    // holds a character reference that names no XML character ("&#;").
     bool Load(const std::string &path);
 
     // Writes the whole document to path, or to the loaded path when path is

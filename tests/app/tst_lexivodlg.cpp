@@ -1,13 +1,19 @@
+#include "app/CAddNewLanDlg.h"
 #include "app/CLexivoDlg.h"
 #include "config/ClientConfig.h"
 #include "controls/DialogTemplate.h"
 #include "controls/MessageBoxes.h"
+#include "editor/CAmendLanguageMapDlg.h"
 
+#include "ComboChoice.h"
+#include "ModalDialogs.h"
 #include "TestFiles.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,6 +38,13 @@ private slots:
     void adjustItemOrder();
     void unusableIndexIsReported();
     void updateListValues();
+    void choosingTheShownLanguageLoadsItAgain();
+    void messageBoxesTakeTheirKeys_data();
+    void messageBoxesTakeTheirKeys();
+    void addLanguageDialogTakesItsKeys_data();
+    void addLanguageDialogTakesItsKeys();
+    void tabLeavesTheList();
+    void sizesAndColumns();
 
 private:
     std::unique_ptr<CLexivoDlg> startDialog(bool expectSuccess = true);
@@ -142,7 +155,7 @@ void tst_LexivoDlg::selectingALanguageListsItsEntries()
     const auto dialog = startDialog();
     QVERIFY(dialog);
     auto *languages = control<QComboBox>(dialog.get(), 1001);
-    languages->setCurrentIndex(languages->findText(u"German (Germany)"_s));
+    chooseItem(languages, u"German (Germany)"_s);
 
     const auto &entries = dialog->entryList().entries();
     const qsizetype referenceKeys = dialog->languageStore().ReferenceKeyTable().size();
@@ -171,11 +184,11 @@ void tst_LexivoDlg::buttonsFollowTheSelection()
     QVERIFY(!modify->isEnabled());
     QVERIFY(!adjust->isEnabled());
 
-    languages->setCurrentIndex(languages->findText(u"German (Germany)"_s));
+    chooseItem(languages, u"German (Germany)"_s);
     QVERIFY(modify->isEnabled());
     QVERIFY(adjust->isEnabled());
 
-    languages->setCurrentIndex(languages->findText(u"English (United States)"_s));
+    chooseItem(languages, u"English (United States)"_s);
     QVERIFY(modify->isEnabled());
     QVERIFY(!adjust->isEnabled());
 }
@@ -231,7 +244,7 @@ void tst_LexivoDlg::adjustItemOrder()
                      "\xEF\xBB\xBF[text]\nIDS_CANCEL=Abbrechen\nIDS_OK=Gut\nIDS_OK=Zweites\n"
                      "IDS_OBSOLETE_HINT=alt\n");
     auto *languages = control<QComboBox>(dialog.get(), 1001);
-    languages->setCurrentIndex(languages->findText(u"German (Germany)"_s));
+    chooseItem(languages, u"German (Germany)"_s);
     QTest::mouseClick(control<QPushButton>(dialog.get(), 1048), Qt::LeftButton);
 
     QCOMPARE(m_messages.size(), 1);
@@ -269,7 +282,7 @@ void tst_LexivoDlg::updateListValues()
     const auto dialog = startDialog();
     QVERIFY(dialog);
     auto *languages = control<QComboBox>(dialog.get(), 1001);
-    languages->setCurrentIndex(languages->findText(u"German (Germany)"_s));
+    chooseItem(languages, u"German (Germany)"_s);
     const auto before = dialog->entryList().entries();
 
     const EntryOrdinal first = before.at(0).ordinal;
@@ -281,6 +294,113 @@ void tst_LexivoDlg::updateListValues()
     QCOMPARE(after.last().value, u"Web neu"_s);
     for (qsizetype row = 1; row + 1 < after.size(); ++row)
         QCOMPARE(after.at(row).value, before.at(row).value);
+}
+
+void tst_LexivoDlg::choosingTheShownLanguageLoadsItAgain()
+{
+    const auto dialog = startDialog();
+    QVERIFY(dialog);
+    auto *languages = control<QComboBox>(dialog.get(), 1001);
+    chooseItem(languages, u"German (Germany)"_s);
+    const EntryOrdinal first = dialog->entryList().entries().at(0).ordinal;
+    dialog->UpdateListValues({{first, u"Nicht gespeichert"_s}});
+    chooseItem(languages, u"German (Germany)"_s);
+    QCOMPARE(dialog->entryList().entries().at(0).value, u"OK"_s);
+}
+
+void tst_LexivoDlg::messageBoxesTakeTheirKeys_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Enter") << Qt::Key_Return;
+    QTest::newRow("Escape") << Qt::Key_Escape;
+}
+
+// A real box over the main window, answered from the keyboard.
+void tst_LexivoDlg::messageBoxesTakeTheirKeys()
+{
+    QFETCH(Qt::Key, key);
+    const auto dialog = startDialog();
+    QVERIFY(dialog);
+    MessageBoxes::setAnswerer({});
+    chooseItem(control<QComboBox>(dialog.get(), 1001), u"German (Germany)"_s);
+
+    bool pressed = false;
+    bool stayedOpen = false;
+    whenModal<QMessageBox>(this, [&](QMessageBox *box) {
+        pressed = pressKeyOn(box, key);
+        QTimer::singleShot(2000, box, [&stayedOpen, box] {
+            stayedOpen = true;
+            box->close();
+        });
+    });
+    QTest::mouseClick(control<QPushButton>(dialog.get(), 1048), Qt::LeftButton);
+    QVERIFY(pressed);
+    QVERIFY(!stayedOpen);
+}
+
+void tst_LexivoDlg::addLanguageDialogTakesItsKeys_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Enter adds") << Qt::Key_Return << 5;
+    QTest::newRow("Escape cancels") << Qt::Key_Escape << 6;
+}
+
+void tst_LexivoDlg::addLanguageDialogTakesItsKeys()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(int, result);
+    const auto dialog = startDialog();
+    QVERIFY(dialog);
+
+    int ended = -1;
+    whenModal<CAddNewLanDlg>(this, [&](CAddNewLanDlg *add) {
+        connect(add, &QDialog::finished, this, [&ended](int code) { ended = code; });
+        whenModal<CAmendLanguageMapDlg>(this, [](CAmendLanguageMapDlg *editor) {
+            editor->reject();
+        });
+        QVERIFY(pressKeyOn(add, key));
+        QTimer::singleShot(2000, add, [add] { add->done(0); }); // the key was lost
+    });
+    QTest::mouseClick(control<QPushButton>(dialog.get(), 1047), Qt::LeftButton);
+    QCOMPARE(ended, result);
+}
+
+void tst_LexivoDlg::tabLeavesTheList()
+{
+    const auto dialog = startDialog();
+    QVERIFY(dialog);
+    chooseItem(control<QComboBox>(dialog.get(), 1001), u"German (Germany)"_s);
+    auto *entries = control<QTableView>(dialog.get(), 1003);
+    entries->selectRow(3);
+    entries->setFocus();
+    QVERIFY(pressKeyOn(dialog.get(), Qt::Key_Tab));
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(dialog.get(), 1004));
+    QCOMPARE(entries->currentIndex().row(), 3);
+}
+
+// The window never gets smaller than its table size; the columns share the
+// empty list's width at start and keep a width the user gives them.
+void tst_LexivoDlg::sizesAndColumns()
+{
+    const auto dialog = startDialog();
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    const QSize tableSize = dialog->size();
+    QCOMPARE(dialog->minimumSize(), tableSize);
+
+    auto *entries = control<QTableView>(dialog.get(), 1003);
+    QVERIFY(!entries->horizontalScrollBar()->isVisible());
+    const int width = entries->viewport()->width();
+    QCOMPARE(entries->columnWidth(0), width / 3);
+    QCOMPARE(entries->columnWidth(1), width * 2 / 3);
+
+    entries->setColumnWidth(0, 80);
+    dialog->resize(tableSize + QSize(300, 200));
+    QTRY_COMPARE(entries->width(), width + 300 + 2 * entries->frameWidth());
+    QCOMPARE(entries->columnWidth(0), 80);
+    dialog->resize(10, 10);
+    QCOMPARE(dialog->size(), tableSize);
 }
 
 QTEST_MAIN(tst_LexivoDlg)

@@ -95,8 +95,8 @@ QStringList editorMarks(const QString &installation, const ClientConfig &config,
                          LoadLengthLimits(demoTools() + u"/CheckLength.ini"_s), measurer);
     QStringList marks;
     for (int row = 0; row < model.rowCount(); ++row) {
-        if (!model.row(row).status.isEmpty())
-            marks.append(model.row(row).attribute + u": "_s + model.row(row).status);
+        if (model.row(row).status != EntryStatus::None)
+            marks.append(model.row(row).attribute + u": "_s + statusText(model.row(row).status));
     }
     marks.sort();
     return marks;

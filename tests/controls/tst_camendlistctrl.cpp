@@ -19,7 +19,7 @@ private slots:
     void headerClicks();
 
 private:
-    void addRow(const QString &attribute, const QString &status);
+    void addRow(const QString &attribute, EntryStatus status);
     QStringList attributes() const;
 
     QStandardItemModel *m_model = nullptr;
@@ -59,10 +59,19 @@ void tst_CAmendListCtrl::cleanup()
     delete m_model;
 }
 
-void tst_CAmendListCtrl::addRow(const QString &attribute, const QString &status)
+// A row as the editor's model gives it: the status as text, role and colours.
+void tst_CAmendListCtrl::addRow(const QString &attribute, EntryStatus status)
 {
-    m_model->appendRow({new QStandardItem(attribute), new QStandardItem(u"HHHH"_s),
-                        new QStandardItem(), new QStandardItem(status)});
+    const QList<QStandardItem *> row{new QStandardItem(attribute), new QStandardItem(u"HHHH"_s),
+                                     new QStandardItem(), new QStandardItem(statusText(status))};
+    for (QStandardItem *item : row) {
+        item->setData(int(status), EntryStatusRole);
+        if (statusBackground(status).isValid())
+            item->setData(statusBackground(status), Qt::BackgroundRole);
+        if (statusForeground(status).isValid())
+            item->setData(statusForeground(status), Qt::ForegroundRole);
+    }
+    m_model->appendRow(row);
 }
 
 QStringList tst_CAmendListCtrl::attributes() const
@@ -75,30 +84,29 @@ QStringList tst_CAmendListCtrl::attributes() const
 
 void tst_CAmendListCtrl::rowLook_data()
 {
-    QTest::addColumn<QString>("status");
+    QTest::addColumn<EntryStatus>("status");
     QTest::addColumn<bool>("selected");
     QTest::addColumn<int>("code");
     QTest::addColumn<QRgb>("background");
     QTest::addColumn<QRgb>("text");
 
-    QTest::newRow("no status") << QString() << false << 0 << Base << Text;
-    QTest::newRow("modified") << u"MODIFIED"_s << false << 1 << 0xFFFFFF5Du << Text;
-    QTest::newRow("error") << u"ERROR"_s << false << 2 << 0xFFFF0000u << 0xFFFFFFFFu;
-    QTest::newRow("too long") << u"TOO LONG"_s << false << 3 << 0xFFFF0000u << 0xFFFFFFFFu;
-    QTest::newRow("lower case") << u"modified"_s << false << 0 << Base << Text;
-    QTest::newRow("trailing blank") << u"ERROR "_s << false << 0 << Base << Text;
-    QTest::newRow("selected error") << u"ERROR"_s << true << 2 << 0xFF3399FFu << HighlightedText;
-    QTest::newRow("selected plain") << QString() << true << 0 << 0xFF3399FFu << HighlightedText;
+    using S = EntryStatus;
+    QTest::newRow("no status") << S::None << false << 0 << Base << Text;
+    QTest::newRow("modified") << S::Modified << false << 1 << 0xFFFFFF5Du << Text;
+    QTest::newRow("error") << S::Error << false << 2 << 0xFFFF0000u << 0xFFFFFFFFu;
+    QTest::newRow("too long") << S::TooLong << false << 3 << 0xFFFF0000u << 0xFFFFFFFFu;
+    QTest::newRow("selected error") << S::Error << true << 2 << 0xFF3399FFu << HighlightedText;
+    QTest::newRow("selected plain") << S::None << true << 0 << 0xFF3399FFu << HighlightedText;
 }
 
 void tst_CAmendListCtrl::rowLook()
 {
-    QFETCH(QString, status);
+    QFETCH(EntryStatus, status);
     QFETCH(bool, selected);
     QFETCH(int, code);
     QFETCH(QRgb, background);
     QFETCH(QRgb, text);
-    addRow(u"first"_s, QString());
+    addRow(u"first"_s, EntryStatus::None);
     addRow(u"second"_s, status);
     if (selected)
         m_list->selectRow(1);
@@ -137,10 +145,10 @@ void tst_CAmendListCtrl::headerClicks_data()
 
 void tst_CAmendListCtrl::headerClicks()
 {
-    addRow(u"beta"_s, QString());
-    addRow(u"alpha"_s, u"TOO LONG"_s);
-    addRow(u"gamma"_s, u"MODIFIED"_s);
-    addRow(u"delta"_s, u"ERROR"_s);
+    addRow(u"beta"_s, EntryStatus::None);
+    addRow(u"alpha"_s, EntryStatus::TooLong);
+    addRow(u"gamma"_s, EntryStatus::Modified);
+    addRow(u"delta"_s, EntryStatus::Error);
     m_list->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_list));
 

@@ -1,7 +1,9 @@
 #include "controls/CViewDlg.h"
 #include "controls/DialogTemplate.h"
+#include "controls/StaticTextBox.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
@@ -14,6 +16,8 @@ class tst_CViewDlg : public QObject
 private slots:
     void boxes_data();
     void boxes();
+    void ampersandsAsTheClientDrawsThem_data();
+    void ampersandsAsTheClientDrawsThem();
     void look();
 };
 
@@ -40,14 +44,70 @@ void tst_CViewDlg::boxes()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
     for (const auto &[id, text] : {std::pair{1049, sample}, std::pair{1050, value}}) {
-        const QLabel *box = control<QLabel>(&dialog, id);
-        QCOMPARE(box->text(), text);
-        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QCOMPARE(control<StaticTextBox>(&dialog, id)->text(), text);
     }
 
     QTest::mouseClick(control<QPushButton>(&dialog, 1), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void tst_CViewDlg::ampersandsAsTheClientDrawsThem_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown"); // what is drawn, with no mnemonic
+    QTest::addColumn<bool>("underline");
+
+    QTest::newRow("doubled") << u"Tom && Jerry"_s << u"Tom & Jerry"_s << false;
+    QTest::newRow("mnemonic") << u"&Save"_s << u"Save"_s << true;
+    QTest::newRow("plain") << u"Save"_s << u"Save"_s << false;
+}
+
+namespace {
+
+// The rectangle of the pixels in which an image differs from its background.
+QRect ink(const QImage &image, const QImage &background)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != background.pixel(x, y))
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+} // namespace
+
+// The box draws the text the way the client does, with the ampersands taken
+// as mnemonic marks: the ink of "&&" is that of one "&", and a mnemonic is
+// underlined.
+void tst_CViewDlg::ampersandsAsTheClientDrawsThem()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QFETCH(bool, underline);
+
+    StaticTextBox box;
+    box.resize(300, 60);
+    const QImage empty = box.grab().toImage();
+    box.setText(text);
+    const QRect drawn = ink(box.grab().toImage(), empty);
+
+    QImage expected = empty;
+    QPainter painter(&expected);
+    painter.setFont(box.font());
+    painter.setPen(box.palette().color(box.foregroundRole()));
+    painter.drawText(box.contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown);
+    painter.end();
+    const QRect plain = ink(expected, empty);
+
+    QVERIFY(!plain.isEmpty());
+    QVERIFY(qAbs(drawn.left() - plain.left()) <= 1);
+    QVERIFY(qAbs(drawn.right() - plain.right()) <= 1);
+    QCOMPARE(drawn.top(), plain.top());
+    QCOMPARE(drawn.bottom() > plain.bottom(), underline);
 }
 
 void tst_CViewDlg::look()
@@ -63,12 +123,11 @@ void tst_CViewDlg::look()
     QVERIFY(QFontMetrics(explanation->font()).height() <= 18);
     QVERIFY(QFontMetrics(explanation->font()).height() >= 15);
 
-    const QLabel *sampleBox = control<QLabel>(&dialog, 1049);
-    const QLabel *valueBox = control<QLabel>(&dialog, 1050);
+    const auto *sampleBox = control<StaticTextBox>(&dialog, 1049);
+    const auto *valueBox = control<StaticTextBox>(&dialog, 1050);
     QCOMPARE(sampleBox->font().family(), u"Droid Sans Fallback"_s);
     QCOMPARE(sampleBox->font().pixelSize(), 20);
     QCOMPARE(valueBox->font(), sampleBox->font());
-    QVERIFY(valueBox->wordWrap());
 }
 
 QTEST_MAIN(tst_CViewDlg)

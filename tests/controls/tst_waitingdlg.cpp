@@ -2,7 +2,9 @@
 #include "controls/WaitingMessages.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -16,6 +18,7 @@ private slots:
     void destroyingWhileWaitingRestoresTheOwner();
     void keysDoNotCloseIt();
     void pictureAndTextLine();
+    void onTheScreenBeforeTheWorkStarts();
     void registeredMessages();
 };
 
@@ -123,6 +126,28 @@ void tst_WaitingDlg::pictureAndTextLine()
     QCOMPARE(image.pixelColor(200, 20), QColor(255, 255, 255));
     QCOMPARE(image.pixelColor(200, 0).rgb(), QColor(95, 95, 99).rgb());
     QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+}
+
+// The work runs right after the panel is made, with no event processed: the
+// screen must already show the panel and its text.
+void tst_WaitingDlg::onTheScreenBeforeTheWorkStarts()
+{
+    Windows windows;
+    QVERIFY(QTest::qWaitForWindowExposed(&windows.owner));
+    const WaitingPanel panel(&windows.owner, u"Loading data, please wait ..."_s);
+    CWaitingDlg *dialog = panel.dialog();
+    QVERIFY(dialog->windowHandle()->isExposed());
+
+    // Read back from the window system, not from the panel's own buffer.
+    const QImage shown = dialog->screen()->grabWindow(dialog->winId()).toImage();
+    QCOMPARE(shown.size(), dialog->size());
+    QCOMPARE(shown.pixelColor(200, 20).rgb(), QColor(255, 255, 255).rgb());
+    int textPixels = 0; // dark pixels of the text line
+    for (int x = 0; x < shown.width(); ++x) {
+        for (int y = 68; y < 102; ++y)
+            textPixels += qGray(shown.pixel(x, y)) < 128;
+    }
+    QVERIFY(textPixels > 100);
 }
 
 void tst_WaitingDlg::registeredMessages()

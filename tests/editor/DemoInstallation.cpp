@@ -2,6 +2,7 @@
 
 #include "controls/DialogTemplate.h"
 
+#include "ComboChoice.h"
 #include "TestFiles.h"
 
 #include <QComboBox>
@@ -35,7 +36,7 @@ DemoInstallation::~DemoInstallation()
 void DemoInstallation::select(const QString &displayName)
 {
     auto *languages = control<QComboBox>(m_main.get(), 1001);
-    languages->setCurrentIndex(languages->findText(displayName));
+    chooseItem(languages, displayName);
 }
 
 std::unique_ptr<CAmendLanguageMapDlg> DemoInstallation::openEditor()

@@ -3,9 +3,11 @@
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"
 #include "controls/CViewDlg.h"
+#include "controls/StaticTextBox.h"
 #include "controls/DialogTemplate.h"
 #include "editor/FormatSymbols.h"
 
+#include "ModalDialogs.h"
 #include "TestFiles.h"
 
 #include <QApplication>
@@ -13,6 +15,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -35,6 +39,12 @@ private slots:
     void liveHighlightWhileTyping();
     void previewOnDoubleClick();
     void layoutFollowsTheSize();
+    void tabFollowsTheTable_data();
+    void tabFollowsTheTable();
+    void sortingKeepsTheSelectionInSight();
+    void questionTakesItsKeys_data();
+    void questionTakesItsKeys();
+    void referenceComboHasAClosedHeight();
 
 private:
     int rowOf(const CAmendLanguageMapDlg &editor, const QString &attribute) const;
@@ -106,7 +116,7 @@ void tst_AmendLanguageMapDlg::newLanguage()
     for (const EditorRow &row : editor->rows().rows()) {
         QVERIFY(row.value.isEmpty());
         const bool hasSymbol = !formatSymbols(row.ordinal, row.reference).isEmpty();
-        QCOMPARE(statusFromText(row.status), hasSymbol ? EntryStatus::Error : EntryStatus::None);
+        QCOMPARE(row.status, hasSymbol ? EntryStatus::Error : EntryStatus::None);
     }
 }
 
@@ -193,7 +203,7 @@ void tst_AmendLanguageMapDlg::headerClicksSort()
     const auto statuses = [&] {
         QStringList texts;
         for (const EditorRow &row : editor->rows().rows())
-            texts.append(row.status);
+            texts.append(statusText(row.status));
         return texts;
     };
     QStringList sorted = statuses();
@@ -231,6 +241,30 @@ void tst_AmendLanguageMapDlg::liveHighlightWhileTyping()
     QTest::keyClicks(value, u"nehmen"_s);
     QCOMPARE(value->colourAt(value->text().size() - 1), red);
     QCOMPARE(editor->rows().GetItemStatus(rowOf(*editor, u"IDS_APPLY"_s)), EntryStatus::TooLong);
+
+    // Exactly the characters past the cut are red, wherever the cut moves:
+    // as red as the same text shown afresh.
+    const auto firstRed = [value, red] {
+        int position = 0;
+        while (position < value->text().size() && value->colourAt(position) != red)
+            ++position;
+        for (int rest = position; rest < value->text().size(); ++rest) {
+            if (value->colourAt(rest) != red)
+                return -1;
+        }
+        return position;
+    };
+    QTest::keyClicks(value, u"WWWWiiii"_s);
+    value->moveCursor(QTextCursor::Start);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(value, Qt::Key_Delete);
+    QTest::keyClick(value, Qt::Key_End);
+    QTest::keyClick(value, Qt::Key_Backspace); // a character key: the field is measured
+    const int typed = firstRed();
+    QVERIFY(typed > 0 && typed < value->text().size());
+    editor->CommitValue();
+    editor->SelectRow(rowOf(*editor, u"IDS_APPLY"_s));
+    QCOMPARE(firstRed(), typed);
 }
 
 void tst_AmendLanguageMapDlg::previewOnDoubleClick()
@@ -246,8 +280,8 @@ void tst_AmendLanguageMapDlg::previewOnDoubleClick()
         auto *preview = qobject_cast<CViewDlg *>(QApplication::activeModalWidget());
         if (!preview)
             return;
-        sample = control<QLabel>(preview, 1049)->text();
-        value = control<QLabel>(preview, 1050)->text();
+        sample = control<StaticTextBox>(preview, 1049)->text();
+        value = control<StaticTextBox>(preview, 1050)->text();
         preview->accept();
     });
     const QPoint centre = list->visualRect(editor->rows().index(row, 1)).center();
@@ -269,6 +303,86 @@ void tst_AmendLanguageMapDlg::layoutFollowsTheSize()
     // Before the first resize the rule has run too: Cancel is inside the window.
     const auto second = m_demo->openEditor();
     QVERIFY(second->rect().contains(control<QWidget>(second.get(), 1017)->geometry()));
+}
+
+void tst_AmendLanguageMapDlg::tabFollowsTheTable_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::newRow("search field to the first radio button") << 1008 << 1007;
+    QTest::newRow("value field to the reference") << 1055 << 1013;
+    QTest::newRow("Modify to the reference language") << 1034 << 1011;
+    QTest::newRow("reference language to the list") << 1011 << 1012;
+    QTest::newRow("the list to Save as") << 1012 << 1051;
+}
+
+// Tab walks the controls in the order of the dialog's table, and leaves the
+// list instead of walking its cells.
+void tst_AmendLanguageMapDlg::tabFollowsTheTable()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    m_demo->select(u"German (Germany)"_s);
+    const auto editor = m_demo->openEditor();
+    editor->SelectRow(2);
+    control<QWidget>(editor.get(), from)->setFocus();
+    QVERIFY(pressKeyOn(editor.get(), Qt::Key_Tab));
+    QCOMPARE(QApplication::focusWidget(), control<QWidget>(editor.get(), to));
+    QCOMPARE(editor->currentRow(), 2);
+}
+
+void tst_AmendLanguageMapDlg::sortingKeepsTheSelectionInSight()
+{
+    m_demo->select(u"German (Germany)"_s);
+    const auto editor = m_demo->openEditor();
+    auto *list = control<CAmendListCtrl>(editor.get(), 1012);
+    QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+    editor->SelectRow(0);
+    QHeaderView *header = list->horizontalHeader();
+    const QPoint attribute(header->sectionViewportPosition(0) + 5, 5);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, attribute);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, attribute);
+    QVERIFY(list->currentIndex().row() > 20);
+    QVERIFY(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
+}
+
+void tst_AmendLanguageMapDlg::questionTakesItsKeys_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<bool>("left");
+    QTest::newRow("Enter says Yes") << Qt::Key_Return << true;
+    QTest::newRow("Escape says No") << Qt::Key_Escape << false;
+}
+
+// A real "Warning" question over the editor, answered from the keyboard.
+void tst_AmendLanguageMapDlg::questionTakesItsKeys()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(bool, left);
+    m_demo->select(u"German (Germany)"_s);
+    const auto editor = m_demo->openEditor(); // the demo's German has marked rows
+    MessageBoxes::setAnswerer({});
+
+    bool stayedOpen = false;
+    whenModal<QMessageBox>(this, [&](QMessageBox *box) {
+        QVERIFY(pressKeyOn(box, key));
+        QTimer::singleShot(2000, box, [&stayedOpen, box] {
+            stayedOpen = true;
+            box->close();
+        });
+    });
+    QTest::mouseClick(control<QPushButton>(editor.get(), 1017), Qt::LeftButton);
+    QVERIFY(!stayedOpen);
+    QCOMPARE(editor->isVisible(), !left);
+}
+
+// Its table height is the extent of the drop-down list, not of the box.
+void tst_AmendLanguageMapDlg::referenceComboHasAClosedHeight()
+{
+    m_demo->select(u"German (Germany)"_s);
+    const auto editor = m_demo->openEditor();
+    const auto *references = control<QComboBox>(editor.get(), 1011);
+    QCOMPARE(references->height(), references->sizeHint().height());
 }
 
 QTEST_MAIN(tst_AmendLanguageMapDlg)

@@ -97,45 +97,50 @@ void tst_EditorRowModel::itemStatus_data()
     QTest::newRow("trailing blank") << u"MODIFIED "_s << EntryStatus::None;
 }
 
+// The status is read from its text exactly; the model shows it through its
+// roles on every column.
 void tst_EditorRowModel::itemStatus()
 {
     QFETCH(QString, text);
     QFETCH(EntryStatus, status);
 
+    QCOMPARE(statusFromText(text), status);
     const auto model = sampleModel();
-    QVERIFY(model->setData(model->index(0, EditorRowModel::StatusColumn), text));
+    model->setStatus(0, status);
     QCOMPARE(model->GetItemStatus(0), status);
     QCOMPARE(model->index(0, 0).data(EditorRowModel::StatusRole).toInt(), int(status));
+    QCOMPARE(model->index(0, EditorRowModel::StatusColumn).data().toString(), statusText(status));
+    QCOMPARE(model->index(0, 1).data(Qt::BackgroundRole).value<QColor>(),
+             statusBackground(status));
 }
 
 void tst_EditorRowModel::referenceLoad_data()
 {
-    QTest::addColumn<QString>("before");
+    QTest::addColumn<EntryStatus>("before");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("reference");
-    QTest::addColumn<QString>("after");
+    QTest::addColumn<EntryStatus>("after");
 
-    QTest::newRow("passes") << QString() << u"Ok %d"_s << u"OK %d"_s << QString();
-    QTest::newRow("symbols differ") << QString() << u"Ok"_s << u"OK %d"_s << u"ERROR"_s;
-    QTest::newRow("too long") << QString() << u"Okay then"_s << u"OK"_s << u"TOO LONG"_s;
-    QTest::newRow("error kept") << u"ERROR"_s << u"Ok"_s << u"OK"_s << u"ERROR"_s;
-    QTest::newRow("modified kept") << u"MODIFIED"_s << u"Ok"_s << u"OK"_s << u"MODIFIED"_s;
-    QTest::newRow("modified, fails") << u"MODIFIED"_s << u"Ok"_s << u"%d"_s << u"ERROR"_s;
-    QTest::newRow("error, now too long")
-        << u"ERROR"_s << u"Okay then"_s << u"OK"_s << u"TOO LONG"_s;
-    QTest::newRow("other text kept") << u"modified"_s << u"Ok"_s << u"OK"_s << u"modified"_s;
+    using S = EntryStatus;
+    QTest::newRow("passes") << S::None << u"Ok %d"_s << u"OK %d"_s << S::None;
+    QTest::newRow("symbols differ") << S::None << u"Ok"_s << u"OK %d"_s << S::Error;
+    QTest::newRow("too long") << S::None << u"Okay then"_s << u"OK"_s << S::TooLong;
+    QTest::newRow("error kept") << S::Error << u"Ok"_s << u"OK"_s << S::Error;
+    QTest::newRow("modified kept") << S::Modified << u"Ok"_s << u"OK"_s << S::Modified;
+    QTest::newRow("modified, fails") << S::Modified << u"Ok"_s << u"%d"_s << S::Error;
+    QTest::newRow("error, now too long") << S::Error << u"Okay then"_s << u"OK"_s << S::TooLong;
 }
 
 void tst_EditorRowModel::referenceLoad()
 {
-    QFETCH(QString, before);
+    QFETCH(EntryStatus, before);
     QFETCH(QString, value);
     QFETCH(QString, reference);
-    QFETCH(QString, after);
+    QFETCH(EntryStatus, after);
 
     EditorRowModel model;
     model.setEntries({ { 5, u"IDS_OK"_s, value } });
-    model.setData(model.index(0, EditorRowModel::StatusColumn), before);
+    model.setStatus(0, before);
     model.applyReference({ { 5, reference } }, Limits, FixedTextMeasurer());
     QCOMPARE(model.row(0).reference, reference);
     QCOMPARE(model.row(0).status, after);
@@ -154,8 +159,11 @@ void tst_EditorRowModel::referenceLoadSignalsOncePerColumn()
     QCOMPARE(column(*model, EditorRowModel::StatusColumn),
              (QStringList { QString(), u"ERROR"_s, QString(), u"ERROR"_s, u"TOO LONG"_s }));
     QCOMPARE(changed.size(), 2);
-    QCOMPARE(changed.at(1).at(0).toModelIndex(), model->index(1, EditorRowModel::StatusColumn));
-    QCOMPARE(changed.at(1).at(1).toModelIndex(), model->index(3, EditorRowModel::StatusColumn));
+    // The statuses change the rows' colours: the whole rows from the first
+    // to the last marked.
+    QCOMPARE(changed.at(1).at(0).toModelIndex(), model->index(1, 0));
+    QCOMPARE(changed.at(1).at(1).toModelIndex(),
+             model->index(3, EditorRowModel::ColumnCount - 1));
 }
 
 void tst_EditorRowModel::commit_data()

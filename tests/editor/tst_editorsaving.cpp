@@ -68,7 +68,7 @@ void tst_EditorSaving::saveWithoutStatusesWritesNothing()
     m_demo->select(u"English (United States)"_s);
     const auto editor = m_demo->openEditor();
     for (const EditorRow &row : editor->rows().rows())
-        QVERIFY2(row.status.isEmpty(), qPrintable(row.attribute));
+        QVERIFY2(row.status == EntryStatus::None, qPrintable(row.attribute));
     const QString english = m_demo->path(u"language/English (United States).ini"_s);
     const QByteArray before = TestFiles::read(english);
     editor->Save();
@@ -121,7 +121,7 @@ void tst_EditorSaving::failedSaveKeepsEverything()
     editor->CommitValue();
     QStringList statuses;
     for (const EditorRow &row : editor->rows().rows())
-        statuses.append(row.status);
+        statuses.append(statusText(row.status));
     const QByteArray before = TestFiles::read(german());
     const auto listBefore = m_demo->mainWindow().entryList().entries();
 
@@ -135,7 +135,7 @@ void tst_EditorSaving::failedSaveKeepsEverything()
     QCOMPARE(editor->rows().row(0).value, u"Jawohl"_s);
     QStringList after;
     for (const EditorRow &row : editor->rows().rows())
-        after.append(row.status);
+        after.append(statusText(row.status));
     QCOMPARE(after, statuses);
     QCOMPARE(m_demo->mainWindow().entryList().entries().first().value, listBefore.first().value);
 
@@ -202,7 +202,7 @@ void tst_EditorSaving::cancelAsksOnlyWithStatuses()
     m_demo->select(language);
     const auto editor = m_demo->openEditor();
     const bool marked = std::any_of(editor->rows().rows().cbegin(), editor->rows().rows().cend(),
-                                    [](const EditorRow &row) { return !row.status.isEmpty(); });
+                                    [](const EditorRow &row) { return row.status != EntryStatus::None; });
     m_demo->answer = answer;
     QTest::mouseClick(control<QPushButton>(editor.get(), 1017), Qt::LeftButton);
     QCOMPARE(editor->result(), result);

@@ -8,14 +8,13 @@
 #include "controls/CMyEdit.h"
 #include "controls/DialogTemplate.h"
 
+#include "ModalDialogs.h"
 #include "TestFiles.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -28,24 +27,13 @@ private slots:
     void cleanup();
     void editOneEntry();
     void addALanguage();
+    void typingAfterOpeningOnAnEntry();
 
 private:
     std::unique_ptr<DemoInstallation> m_demo;
 };
 
 namespace {
-
-// Runs action on the modal dialog of type T once it is up.
-template<typename T>
-void whenModal(QObject *context, std::function<void(T *)> action, int attempts = 200)
-{
-    QTimer::singleShot(5, context, [=] {
-        if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget()))
-            action(dialog);
-        else if (attempts > 0)
-            whenModal<T>(context, action, attempts - 1);
-    });
-}
 
 void replaceValue(CMyEdit *value, const QString &text)
 {
@@ -95,18 +83,18 @@ void tst_EndToEnd::editOneEntry()
         auto *value = control<CMyEdit>(editor, 1055);
         replaceValue(value, u"Zeitlimit nach Sekunden"_s);
         QTest::keyClick(value, Qt::Key_Return);
-        seen.append(editor->rows().row(row).status);
+        seen.append(statusText(editor->rows().row(row).status));
 
         auto *list = control<CAmendListCtrl>(editor, 1012);
         const QPoint cell = list->visualRect(editor->rows().index(row, 0)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell);
         replaceValue(value, u"Zeitlimit nach %d Sekunden"_s);
         QTest::mouseClick(control<QPushButton>(editor, 1034), Qt::LeftButton);
-        seen.append(editor->rows().row(row).status);
+        seen.append(statusText(editor->rows().row(row).status));
 
         for (const EditorRow &entry : editor->rows().rows()) {
             const QByteArray key = entry.attribute.toUtf8() + '=';
-            if (!entry.status.isEmpty() && !isWebOrdinal(entry.ordinal)
+            if (entry.status != EntryStatus::None && !isWebOrdinal(entry.ordinal)
                 && !before.contains(QByteArray('\n' + key)))
                 markedMissing.append(entry.attribute);
         }
@@ -146,6 +134,7 @@ void tst_EndToEnd::addALanguage()
     CLexivoDlg &main = m_demo->mainWindow();
     auto *languages = control<QComboBox>(&main, 1001);
     const int languageCount = languages->count();
+    m_demo->select(u"German (Germany)"_s);
 
     QString firstOffered;
     whenModal<CAddNewLanDlg>(this, [&](CAddNewLanDlg *add) {
@@ -169,7 +158,11 @@ void tst_EndToEnd::addALanguage()
     QCOMPARE(firstOffered, u"Afrikaans (South Africa)"_s);
     QCOMPARE(languages->count(), languageCount + 1);
     QCOMPARE(languages->currentText(), u"Italian (Italy)"_s);
-    QCOMPARE(main.entryList().rowCount(), 0); // the list keeps what it showed
+    // The list shows the new language, not German: an editor opened from it
+    // would otherwise save German values into the Italian file.
+    const auto &listed = main.entryList().entries();
+    QCOMPARE(listed.at(0).value, u"Va bene"_s);
+    QCOMPARE(listed.at(2).value, QString());
 
     const QByteArray italian = TestFiles::read(m_demo->path(u"language/Italian (Italy).ini"_s));
     QVERIFY(italian.startsWith("\xEF\xBB\xBF[text]\nIDS_OK=Va bene\nIDS_CANCEL=Annulla\nIDS_APPLY=\n"));
@@ -183,6 +176,29 @@ void tst_EndToEnd::addALanguage()
     QVERIFY(common.startsWith("\xEF\xBB\xBF"));
     QVERIFY(common.contains("\t\t<item id=\"web.login.title\""));
     QVERIFY(main.presentLanguages().count(m_demo->config().catalogue.rowOfCode(u"0x0410"_s)));
+}
+
+// Opened by a double click, the editor has the caret at the end of the
+// entry's value: typing edits it and Enter commits it.
+void tst_EndToEnd::typingAfterOpeningOnAnEntry()
+{
+    m_demo->select(u"German (Germany)"_s);
+    CLexivoDlg &main = m_demo->mainWindow();
+    main.activateWindow(); // as when it runs
+    QTRY_COMPARE(QGuiApplication::focusWindow(), main.windowHandle());
+    QString typed;
+    QString committed;
+    whenModal<CAmendLanguageMapDlg>(this, [&](CAmendLanguageMapDlg *editor) {
+        const int row = editor->currentRow();
+        QVERIFY(pressKeyOn(editor, Qt::Key_Exclam, Qt::ShiftModifier));
+        typed = control<CMyEdit>(editor, 1055)->text();
+        QVERIFY(pressKeyOn(editor, Qt::Key_Return));
+        committed = editor->rows().row(row).value;
+        editor->reject(); // the question is answered Yes
+    });
+    doubleClick(control<QTableView>(&main, 1003), 1);
+    QCOMPARE(typed, u"Abbrechen!"_s);
+    QCOMPARE(committed, u"Abbrechen!"_s);
 }
 
 QTEST_MAIN(tst_EndToEnd)

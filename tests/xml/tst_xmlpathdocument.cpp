@@ -58,6 +58,14 @@ private slots:
         // One marker: the text of <b> replaces that of <a>, so </a> gets a line.
         QTest::newRow("text ahead of child elements")
             << QByteArray("<a>t<b>u</b><c/></a>") << declared("\n<a>t\t<b>u</b>\n\t<c/>\n</a>\n");
+        // Markup that resolves no references may hold anything; blanks alone
+        // and CRs stay references, or the next load would lose them.
+        QTest::newRow("character references")
+            << QByteArray("<r a=\"&#13;&#9;\"><!--&#;--><!x &#;><t>&#xD7FF;&#x10FFFF;&#13;</t>"
+                          "<c><![CDATA[&#;]]></c><w>&#32;&#10;</w></r>")
+            << declared("\n<r a=\"&#13;\t\">\n\t<!--&#;-->\n\t<!x &#;>\n"
+                        "\t<t>\xED\x9F\xBF\xF4\x8F\xBF\xBF&#13;</t>\n"
+                        "\t<c><![CDATA[&#;]]></c>\n\t<w>&#32;&#10;</w>\n</r>\n");
     }
 
     void layout()
@@ -112,11 +120,24 @@ private slots:
         QVERIFY(!document.HasBOM());
     }
 
+    void roundTripKeepsBytes_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+
+        QTest::newRow("entities and CDATA")
+            << QByteArray("\xEF\xBB\xBF<!--c--><r k=\"&quot;'\"><t> a &amp; b </t>"
+                          "<c><![CDATA[<x>]]></c><e/></r>");
+        QTest::newRow("white space alone")
+            << QByteArray("<r><w>&#32;&#9;&#10;</w><v>&#32;\v</v><u>x<!a>&#32;</u></r>");
+        QTest::newRow("carriage returns") << QByteArray("<r a=\"&#13;\"><t>a&#13;&#10;b</t></r>");
+    }
+
     void roundTripKeepsBytes()
     {
+        QFETCH(QByteArray, input);
+
         XmlPathDocument first;
-        QVERIFY(first.Load(fileWith("\xEF\xBB\xBF<!--c--><r k=\"&quot;'\"><t> a &amp; b </t>"
-                                    "<c><![CDATA[<x>]]></c><e/></r>")));
+        QVERIFY(first.Load(fileWith(input)));
         const QByteArray saved = serialized(first);
 
         XmlPathDocument second;
@@ -231,6 +252,12 @@ private slots:
         QTest::newRow("truncated") << QByteArray("<?xml version=\"1.0\"?><a><b>x</b>") << false;
         QTest::newRow("not XML") << QByteArray("hello world") << false;
         QTest::newRow("binary") << QByteArray("\0\x01\x02", 3) << false;
+        QTest::newRow("reference without digits") << QByteArray("<c>&#;2g></c>") << false;
+        QTest::newRow("reference past Unicode beside an unknown node")
+            << QByteArray("<r><t>x<!a> &#x4E2D0013;</t></r>") << false;
+        QTest::newRow("reference to NUL in an attribute") << QByteArray("<r a=\"&#x0;\"/>") << false;
+        QTest::newRow("reference to a surrogate") << QByteArray("<r>&#55296;</r>") << false;
+        QTest::newRow("reference without semicolon") << QByteArray("<r>&#65 </r>") << false;
         QTest::newRow("folder") << QByteArray() << true;
     }
 
