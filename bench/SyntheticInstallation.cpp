@@ -39,12 +39,16 @@ bool write(const QString &folder, const LanguageCatalogue &catalogue, const Size
                                    size.webFiles);
 }
 
-QByteArray lengthLimits(int referenceKeys)
+QByteArray lengthLimits(int referenceKeys, int webItems)
 {
     QByteArray bytes = "[text]\n";
     for (int index = 0; index < referenceKeys; ++index) {
         bytes += SyntheticLanguageFiles::key(index).toUtf8() + '='
             + SyntheticLanguageFiles::referenceValue(index).toUtf8().replace('=', '-') + '\n';
+    }
+    for (int index = 0; index < webItems; ++index) {
+        bytes += SyntheticWebTree::itemId(index) + '='
+            + SyntheticWebTree::itemText(index, u"en-us"_s).toUtf8().replace('=', '-') + '\n';
     }
     return bytes;
 }

@@ -23,8 +23,9 @@ struct Size
 // False when a file cannot be written.
 bool write(const QString &folder, const LanguageCatalogue &catalogue, const Size &size = {});
 
-// A CheckLength.ini with a sample for every reference key: its English text.
-QByteArray lengthLimits(int referenceKeys);
+// A CheckLength.ini with a sample for every reference key, and for the first
+// webItems web items: its English text.
+QByteArray lengthLimits(int referenceKeys, int webItems = 0);
 
 // Every file of one language below folder: its INI file and its web files.
 QStringList languageFiles(const QString &folder, const QString &displayName,

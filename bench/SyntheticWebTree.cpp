@@ -29,15 +29,19 @@ QByteArray webFile(const QString &keyName, int firstItem, int endItem)
 {
     QByteArray bytes = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<languageInfo>\n\t<items>\n";
     for (int index = firstItem; index < endItem; ++index) {
-        const QString text
-            = u"Text %1 of the web page in %2, \u4e2d\u6587 & more"_s.arg(index).arg(keyName);
-        bytes += "\t\t<item id=\"" + itemId(index) + "\">" + text.toUtf8().replace("&", "&amp;")
+        bytes += "\t\t<item id=\"" + itemId(index) + "\">"
+            + itemText(index, keyName).toUtf8().replace("&", "&amp;")
             + "</item>\n";
     }
     return bytes + "\t</items>\n</languageInfo>\n";
 }
 
 } // namespace
+
+QString itemText(int index, const QString &keyName)
+{
+    return u"Text %1 of the web page in %2, \u4e2d\u6587 & more"_s.arg(index).arg(keyName);
+}
 
 QByteArray itemId(int index)
 {

@@ -15,4 +15,7 @@ bool write(const QString &webFolder, const QStringList &keyNames, int itemCount,
 // The id of item number index, as the files hold it.
 QByteArray itemId(int index);
 
+// The text of item number index in the language's files.
+QString itemText(int index, const QString &keyName);
+
 } // namespace SyntheticWebTree

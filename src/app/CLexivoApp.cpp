@@ -2,28 +2,11 @@
 
 #include "CLexivoDlg.h"
 #include "controls/CWaitingDlg.h"
+#include "editor/ClientFonts.h"
 
-#include <QFont>
-#include <QFontDatabase>
 #include <QGuiApplication>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The dialogs ask for the client's Windows faces by name; the installed CJK
-// face stands in, so Chinese text never shows as boxes.
-void substituteDialogFonts()
-{
-    const QStringList cjkFaces{u"WenQuanYi Micro Hei"_s, u"Droid Sans Fallback"_s,
-                               u"Noto Sans CJK SC"_s};
-    QFont::insertSubstitutions(u"微软雅黑"_s, cjkFaces);
-    QFont::insertSubstitutions(u"Microsoft Sans Serif"_s,
-                               QStringList{u"DejaVu Sans"_s} + cjkFaces);
-    QFont::insertSubstitutions(u"Arial"_s, QStringList{u"Liberation Sans"_s, u"DejaVu Sans"_s});
-}
-
-} // namespace
 
 CLexivoApp::CLexivoApp(const ClientConfig &config)
     : m_config(config)
@@ -35,7 +18,7 @@ void CLexivoApp::prepare()
     // appended to every caption, and without one an empty caption would be
     // replaced by the program's name.
     QGuiApplication::setApplicationDisplayName(u""_s);
-    substituteDialogFonts();
+    substituteClientFonts();
     CWaitingDlg::registerMessages();
 }
 

@@ -23,8 +23,7 @@
 
 using namespace Qt::StringLiterals;
 
-const QString CLexivoDlg::MainFileMissingMessage =
-    u"The main file is missing, the software can not be running!"_s;
+const QString CLexivoDlg::MainFileMissingMessage = mainFileMissingMessage();
 
 namespace {
 

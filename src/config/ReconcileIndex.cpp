@@ -14,40 +14,51 @@ namespace {
 
 using NameSet = std::set<QString>;
 
-// An index that is missing is created empty; one that cannot be read and
-// written (or created) stops the reconciliation.
-bool prepareIndex(const QString &indexPath)
+using Action = ReconcileAction;
+using IndexState = ReconcilePlan::IndexState;
+
+QString indexPathOf(const ReconcileInput &input)
+{
+    return QDir(input.languageFolder).filePath(LanguageIndex::FileName);
+}
+
+// A missing index is created empty; one that cannot be read and written stops
+// the reconciliation.
+IndexState indexState(const QString &indexPath)
 {
     const QFileInfo index(indexPath);
     if (!index.exists())
-        return bool(writeFileSafely(indexPath, QByteArray()));
-    return index.isFile() && index.isReadable() && isFileWritable(indexPath);
+        return IndexState::Missing;
+    if (!index.isFile() || !index.isReadable())
+        return IndexState::Unreadable;
+    return isFileWritable(indexPath) ? IndexState::Usable : IndexState::ReadOnly;
 }
 
+// Works out every change from what the files say before any is made: the
+// index is read before it is first written, and no creation changes what a
+// later step lists.
 class Reconciliation
 {
 public:
     explicit Reconciliation(const ReconcileInput &input)
         : m_input(input)
         , m_catalogue(*input.catalogue)
-        , m_indexPath(QDir(input.languageFolder).filePath(LanguageIndex::FileName))
+        , m_indexPath(indexPathOf(input))
     {}
 
-    ReconcileResult run();
+    ReconcilePlan plan();
 
 private:
-    // A line that cannot be written is not reported: the index was found
-    // writable, and the next start tries again.
-    void writeIndex(const QString &section, const QString &code, const QString &value) const
-    {
-        std::ignore = Profile::writeString(m_indexPath, section, code, value);
-    }
-
     // The index was found readable; should a read fail after all, the section
     // counts as empty.
     QStringList readIndexKeys(const QString &section) const
     {
         return LanguageIndex::readKeys(m_indexPath, section).valueOr({});
+    }
+
+    void writeIndex(const QString &section, const QString &code, const QString &value)
+    {
+        m_actions.push_back({Action::Kind::WriteIndexEntry, section, code, value});
     }
 
     void readIndexedLanguages();
@@ -59,6 +70,7 @@ private:
     const ReconcileInput &m_input;
     const LanguageCatalogue &m_catalogue;
     const QString m_indexPath;
+    std::vector<Action> m_actions;
     NameSet m_knownCodes;
     NameSet m_namesWithoutFile;
     NameSet m_keysWithoutFolder;
@@ -74,7 +86,8 @@ void Reconciliation::readIndexedLanguages()
 void Reconciliation::addWebEntriesFromIndex()
 {
     NameSet codesWithoutWebEntry = m_knownCodes;
-    const QStringList webCodes = readIndexKeys(LanguageIndex::WebLanguagesSection);
+    const QStringList webCodes =
+        readIndexKeys(LanguageIndex::WebLanguagesSection);
     for (const QString &code : webCodes) {
         if (codesWithoutWebEntry.erase(code) > 0)
             continue;
@@ -135,9 +148,8 @@ void Reconciliation::matchWebFolders()
         m_knownCodes.insert(code);
         m_namesWithoutFile.insert(name);
     }
-    // A language whose web files cannot be made is still listed, unreported.
     for (const QString &key : m_keysWithoutFolder)
-        std::ignore = m_input.createWebLanguage(key);
+        m_actions.push_back({Action::Kind::CreateWebLanguage, {}, {}, key});
 }
 
 PresentLanguages Reconciliation::presentLanguages() const
@@ -151,10 +163,12 @@ PresentLanguages Reconciliation::presentLanguages() const
     return present;
 }
 
-ReconcileResult Reconciliation::run()
+ReconcilePlan Reconciliation::plan()
 {
-    if (!prepareIndex(m_indexPath))
-        return {};
+    ReconcilePlan plan;
+    plan.index = indexState(m_indexPath);
+    if (plan.index == IndexState::Missing)
+        m_actions.push_back({Action::Kind::CreateIndex, {}, {}, {}});
     readIndexedLanguages();
     if (m_input.needWebLanguage)
         addWebEntriesFromIndex();
@@ -163,28 +177,64 @@ ReconcileResult Reconciliation::run()
         matchWebFolders();
     // Web languages are created before INI files. A file that exists after
     // all (its name differs from the listing only in a way the scan missed)
-    // is never replaced; one that cannot be made goes unreported.
+    // is never replaced.
     const QDir languageFolder(m_input.languageFolder);
     for (const QString &name : m_namesWithoutFile) {
         if (!QFileInfo::exists(languageFolder.filePath(name + u".ini")))
-            std::ignore = m_input.createLanguageFile(name);
+            m_actions.push_back({Action::Kind::CreateLanguageFile, {}, {}, name});
     }
-    return {true, presentLanguages()};
+    plan.actions = std::move(m_actions);
+    plan.presentLanguages = presentLanguages();
+    return plan;
 }
 
 } // namespace
 
+ReconcilePlan PlanReconciliation(const ReconcileInput &input)
+{
+    return Reconciliation(input).plan();
+}
+
 ReconcileResult ReconcileIndex(const ReconcileInput &input)
 {
+    const ReconcilePlan plan = PlanReconciliation(input);
+    if (plan.index == IndexState::Unreadable || plan.index == IndexState::ReadOnly)
+        return {};
+    const QString indexPath = indexPathOf(input);
     // Start-up may create many languages: their files and folders are synced
     // once, at the end. Like a failed creation, a failed sync goes unreported.
     SyncBatch batch;
-    ReconcileResult result = Reconciliation(input).run();
+    for (const Action &action : plan.actions) {
+        switch (action.kind) {
+        case Action::Kind::CreateIndex:
+            if (!writeFileSafely(indexPath, QByteArray()))
+                return {};
+            break;
+        case Action::Kind::WriteIndexEntry:
+            // A line that cannot be written is not reported: the index was
+            // found writable, and the next start tries again.
+            std::ignore = Profile::writeString(indexPath, action.section, action.code,
+                                               action.value);
+            break;
+        case Action::Kind::CreateWebLanguage:
+            // A language whose files cannot be made is still listed, unreported.
+            std::ignore = input.createWebLanguage(action.value);
+            break;
+        case Action::Kind::CreateLanguageFile:
+            std::ignore = input.createLanguageFile(action.value);
+            break;
+        }
+    }
     std::ignore = batch.finish();
-    return result;
+    return {true, plan.presentLanguages};
 }
 
 QString indexUnusableMessage()
 {
     return QStringLiteral("LanguageIndex.ini\n Download data fails, make sure the file can read and write.");
+}
+
+QString mainFileMissingMessage()
+{
+    return QStringLiteral("The main file is missing, the software can not be running!");
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <set>
+#include <vector>
 
 // The catalogue rows of the languages that exist in the installation.
 using PresentLanguages = std::set<int>;
@@ -32,10 +33,54 @@ struct ReconcileResult
     PresentLanguages presentLanguages;
 };
 
+// One change of the reconciliation.
+struct ReconcileAction
+{
+    enum class Kind {
+        CreateIndex, // an empty LanguageIndex.ini
+        WriteIndexEntry, // code=value into section
+        CreateWebLanguage, // the web folder of key name value
+        CreateLanguageFile, // the INI file of display name value
+    };
+
+    Kind kind = Kind::CreateIndex;
+    QString section;
+    QString code;
+    QString value;
+
+    friend bool operator==(const ReconcileAction &, const ReconcileAction &) = default;
+};
+
+struct ReconcilePlan
+{
+    enum class IndexState {
+        Usable,
+        Missing, // to be created
+        Unreadable, // not a readable file: nothing can be done
+        ReadOnly, // readable, but cannot be written: nothing is done
+    };
+
+    IndexState index = IndexState::Usable;
+    // In the order they are made; every index entry is written before the
+    // first web folder or file is created.
+    std::vector<ReconcileAction> actions;
+    // The languages present once the actions are done.
+    PresentLanguages presentLanguages;
+};
+
+// What the reconciliation would do, found by reading alone: nothing is
+// written and the creators of input are not called. The plan is made also
+// for an index that is unusable, from what can be read.
+ReconcilePlan PlanReconciliation(const ReconcileInput &input);
+
 // Brings LanguageIndex.ini, the INI files and (with web languages) the web
-// folders into step. Nothing is ever removed: a language known by any one of
-// them gets the others.
+// folders into step by carrying out the plan. Nothing is ever removed: a
+// language known by any one of them gets the others.
 ReconcileResult ReconcileIndex(const ReconcileInput &input);
 
 // The message for an index that can be neither opened nor created.
 QString indexUnusableMessage();
+
+// Start-up's message when the language folder, its reference file or (with
+// web languages) the English web folder is missing.
+QString mainFileMissingMessage();

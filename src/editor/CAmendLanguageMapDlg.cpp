@@ -1,6 +1,8 @@
 #include "CAmendLanguageMapDlg.h"
 
 #include "controls/EditorMessages.h"
+#include "ClientFonts.h"
+#include "ReferenceChoice.h"
 #include "TranslationChecks.h"
 #include "config/ClientConfig.h"
 #include "controls/CAmendListCtrl.h"
@@ -35,14 +37,6 @@ QFont dialogFont()
 {
     QFont font(u"微软雅黑"_s);
     font.setPointSize(9);
-    return font;
-}
-
-// Widths are measured in one fixed font, the same for samples and values.
-QFont measuringFont()
-{
-    QFont font(u"微软雅黑"_s);
-    font.setPixelSize(12);
     return font;
 }
 
@@ -187,16 +181,9 @@ void CAmendLanguageMapDlg::fillReferenceLanguages()
         if (row != m_editedLanguage)
             m_referenceLanguages->addItem(catalogue.NameAt(row), row);
     }
-    const QString preferred = m_editedLanguage == 1 ? u"Chinese (PRC)"_s
-                                                     : u"English (United States)"_s;
-    int chosen = 0;
-    for (int item = 0; item < m_referenceLanguages->count(); ++item) {
-        if (m_referenceLanguages->itemText(item).startsWith(preferred, Qt::CaseInsensitive)) {
-            chosen = item;
-            break;
-        }
-    }
-    m_referenceLanguages->setCurrentIndex(m_referenceLanguages->count() > 0 ? chosen : -1);
+    const int chosen =
+        defaultReferenceLanguage(catalogue, m_context.presentLanguages, m_editedLanguage);
+    m_referenceLanguages->setCurrentIndex(m_referenceLanguages->findData(chosen));
 }
 
 void CAmendLanguageMapDlg::LoadReference()

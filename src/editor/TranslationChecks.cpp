@@ -67,7 +67,15 @@ bool isBlank(const QString &attribute, const QString &value)
 std::optional<EntryStatus> failedCheck(const EditorRow &row, const LengthLimits &limits,
                                        const TextMeasurer &measurer)
 {
-    if (!CheckFormatSymbols(row.ordinal, row.value, row.reference))
+    return failedCheck(row, formatSymbols(row.ordinal, row.value),
+                       formatSymbols(row.ordinal, row.reference), limits, measurer);
+}
+
+std::optional<EntryStatus> failedCheck(const EditorRow &row, const SymbolCounts &valueSymbols,
+                                       const SymbolCounts &referenceSymbols,
+                                       const LengthLimits &limits, const TextMeasurer &measurer)
+{
+    if (valueSymbols != referenceSymbols)
         return EntryStatus::Error;
     if (!checkLength(row.attribute, row.value, limits, measurer, Cut::Skip).fits)
         return EntryStatus::TooLong;

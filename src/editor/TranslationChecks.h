@@ -2,6 +2,7 @@
 
 #include "EditorRow.h"
 #include "EntryStatus.h"
+#include "FormatSymbols.h"
 #include "LengthLimits.h"
 
 #include <QString>
@@ -35,3 +36,10 @@ bool isBlank(const QString &attribute, const QString &value);
 // it is also too wide), else TooLong; nothing when it passes both checks.
 std::optional<EntryStatus> failedCheck(const EditorRow &row, const LengthLimits &limits,
                                        const TextMeasurer &measurer);
+
+// The same with the format symbols of the row's value and reference already
+// counted (formatSymbols), for a caller that checks many values against one
+// reference.
+std::optional<EntryStatus> failedCheck(const EditorRow &row, const SymbolCounts &valueSymbols,
+                                       const SymbolCounts &referenceSymbols,
+                                       const LengthLimits &limits, const TextMeasurer &measurer);

@@ -73,6 +73,10 @@ public:
     // written all the same, and the first failure told.
     Result<> CreateWebLanguage(const QString &keyName) const;
 
+    // An item's value as loaded: its text, blanks trimmed; empty for nullptr,
+    // an item without text or one that is not UTF-8.
+    static QString ItemText(const tinyxml2::XMLElement *item);
+
     // The first item of the document whose id equals id byte for byte.
     static tinyxml2::XMLElement *FindItem(XmlPathDocument &document, const QByteArray &id);
 

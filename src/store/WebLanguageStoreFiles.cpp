@@ -60,6 +60,11 @@ Result<> storeValue(XmlPathDocument &document, WebItemIndex &index, const QByteA
 
 } // namespace
 
+QString WebLanguageStore::ItemText(const XMLElement *item)
+{
+    return trimBlanks(decodeUtf8OrEmpty(XmlPathDocument::ElementText(item)));
+}
+
 Result<> WebLanguageStore::LoadWebValues(const QString &keyName, ValueMap &values) const
 {
     const Result<QString> folder = existingLanguageFolder(keyName);
@@ -76,9 +81,7 @@ Result<> WebLanguageStore::LoadWebValues(const QString &keyName, ValueMap &value
             const bool loaded = bool(document.Load(filePath(*folder, loadedFile)));
             index = loaded ? WebItemIndex(document) : WebItemIndex();
         }
-        const XMLElement *element = index.find(item.id);
-        const QString text = decodeUtf8OrEmpty(XmlPathDocument::ElementText(element));
-        values.emplace(ordinal, trimBlanks(text));
+        values.emplace(ordinal, ItemText(index.find(item.id)));
     }
     return ResultOk;
 }

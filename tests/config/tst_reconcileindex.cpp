@@ -167,8 +167,25 @@ void tst_ReconcileIndex::reconcile()
             TestFiles::write(installation.path(it.key()), it.value());
     }
 
+    // The plan only reads, and names the creations the reconciliation then makes.
+    const QMap<QString, QByteArray> before = TestFiles::snapshot(installation.dir.path());
+    const ReconcilePlan plan = PlanReconciliation(installation.input(needWebLanguage));
+    QCOMPARE(TestFiles::changedFiles(before, installation.dir.path()), QStringList());
+    QVERIFY(installation.createdFiles.isEmpty() && installation.createdFolders.isEmpty());
+    QStringList plannedFiles;
+    QStringList plannedFolders;
+    for (const ReconcileAction &action : plan.actions) {
+        if (action.kind == ReconcileAction::Kind::CreateLanguageFile)
+            plannedFiles.append(action.value);
+        else if (action.kind == ReconcileAction::Kind::CreateWebLanguage)
+            plannedFolders.append(action.value);
+    }
+    QCOMPARE(plannedFiles, createdFiles);
+    QCOMPARE(plannedFolders, createdFolders);
+
     const ReconcileResult result = ReconcileIndex(installation.input(needWebLanguage));
 
+    QCOMPARE(plan.presentLanguages, result.presentLanguages);
     QVERIFY(result.indexUsable);
     QCOMPARE(TestFiles::read(installation.path(Index)), index);
     QCOMPARE(installation.createdFiles, createdFiles);
