@@ -1,13 +1,14 @@
 #include "CheckCommand.h"
 
 #include "CheckEngine.h"
+#include "CommandLine.h"
+#include "ExchangeCommand.h"
 #include "Reports.h"
 #include "platform/SafeFileWriter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QIODevice>
 
 using namespace Qt::StringLiterals;
@@ -24,10 +25,7 @@ struct Command
     QString output;
 };
 
-void say(QIODevice &err, const QString &text)
-{
-    err.write((text + u'\n').toUtf8());
-}
+using CommandLine::say;
 
 // The options, or a usage error for err.
 std::optional<Command> parse(QCommandLineParser &parser, const QStringList &arguments,
@@ -50,18 +48,15 @@ std::optional<Command> parse(QCommandLineParser &parser, const QStringList &argu
                                     " (ERROR and TOO LONG, default), blank (also blank and missing"
                                     " entries), warning (everything) or never."_s,
                                     u"level"_s, u"error"_s);
-    const QCommandLineOption toolFiles(u"tool-files"_s,
-                                       u"Read ConfigParameter.xml, OR_supportLanguageInfo.xml and"
-                                       " CheckLength.ini from this folder instead of the"
-                                       " program's."_s,
-                                       u"folder"_s);
+    const QCommandLineOption toolFiles = CommandLine::toolFilesOption();
     const QCommandLineOption jobs(u"jobs"_s, u"Threads to check with (default: one per core)."_s,
                                   u"count"_s);
     parser.setApplicationDescription(
         u"Checks every language of a client installation the way the translation editor does,"
         " and never writes to it.\n"
         "Exit status: 0 when nothing at or above the --fail-on level was found, 1 when"
-        " something was, 2 for a usage error or an installation that cannot be read."_s);
+        " something was, 2 for a usage error or an installation that cannot be read.\n\n"_s
+        + exchangeCommandsHelp());
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({format, output, language, reference, failOn, toolFiles, jobs});
@@ -103,12 +98,10 @@ std::optional<Command> parse(QCommandLineParser &parser, const QStringList &argu
     }
     command.failLevel = *level;
 
-    command.options.toolFolder = parser.isSet(toolFiles) ? parser.value(toolFiles)
-                                                         : QCoreApplication::applicationDirPath();
-    if (!QFileInfo(command.options.toolFolder).isDir()) {
-        *error = u"%1 is not a folder."_s.arg(QDir::toNativeSeparators(parser.value(toolFiles)));
+    const std::optional<QString> folder = CommandLine::toolFolder(parser, toolFiles, error);
+    if (!folder)
         return std::nullopt;
-    }
+    command.options.toolFolder = *folder;
     if (parser.isSet(jobs)) {
         bool ok = false;
         command.options.jobs = parser.value(jobs).toInt(&ok);
@@ -181,14 +174,13 @@ QByteArray reportBytes(const Command &command, const CheckReport &report)
 int runCheckCommand(const QStringList &arguments, QIODevice &out, QIODevice &err,
                     bool showProgress)
 {
+    if (isExchangeCommand(arguments))
+        return runExchangeCommand(arguments, out, err, editorMeasurer);
     QCommandLineParser parser;
     QString error;
     std::optional<Command> command = parse(parser, arguments, &error);
-    if (!command) {
-        say(err, u"lexivo-check: "_s + error);
-        say(err, u"Try \"lexivo-check --help\"."_s);
-        return CheckExit::NotChecked;
-    }
+    if (!command)
+        return CommandLine::usageError(err, error, u"lexivo-check"_s);
     if (parser.isSet(u"help"_s)) {
         out.write(parser.helpText().toUtf8());
         return CheckExit::Passed;

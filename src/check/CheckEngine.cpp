@@ -18,16 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The present language of that display name, or -1.
-int presentLanguage(const CheckedInstallation &installation, const QString &name)
-{
-    for (const int row : installation.presentLanguages()) {
-        if (installation.catalogue().NameAt(row) == name)
-            return row;
-    }
-    return -1;
-}
-
 QStringList samples(const LengthLimits &limits)
 {
     QStringList texts;
@@ -59,7 +49,7 @@ private:
 bool Check::chooseLanguages(CheckOutcome &outcome)
 {
     if (!m_options.reference.isEmpty()) {
-        m_reference = presentLanguage(m_installation, m_options.reference);
+        m_reference = m_installation.presentLanguage(m_options.reference);
         if (m_reference < 0) {
             outcome.error = u"The reference \"%1\" is not a language of this installation."_s.arg(
                 m_options.reference);
@@ -73,7 +63,7 @@ bool Check::chooseLanguages(CheckOutcome &outcome)
     }
     std::set<int> chosen;
     for (const QString &name : m_options.languages) {
-        const int row = presentLanguage(m_installation, name);
+        const int row = m_installation.presentLanguage(name);
         if (row < 0) {
             outcome.error = u"\"%1\" is not a language of this installation."_s.arg(name);
             return false;

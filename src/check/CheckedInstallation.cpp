@@ -52,6 +52,15 @@ std::unique_ptr<CheckedInstallation> CheckedInstallation::open(const QString &fo
     return opened;
 }
 
+int CheckedInstallation::presentLanguage(const QString &displayName) const
+{
+    for (const int row : presentLanguages()) {
+        if (catalogue().NameAt(row) == displayName)
+            return row;
+    }
+    return -1;
+}
+
 QString CheckedInstallation::relativePath(const QString &absolutePath) const
 {
     return QDir(m_folder).relativeFilePath(absolutePath);

@@ -37,6 +37,9 @@ public:
     // (with web languages) the web items.
     const std::vector<EntryOrdinal> &entryOrdinals() const { return m_entryOrdinals; }
 
+    // The present language of that display name, or -1.
+    int presentLanguage(const QString &displayName) const;
+
     // A path below the installation as findings name it: "language/X.ini".
     QString relativePath(const QString &absolutePath) const;
     // The INI file of a language, relative to the installation.

@@ -4,13 +4,15 @@
 
 namespace {
 
-void countStarts(QStringView text, QChar start, SymbolCounts &symbols)
+// Calls take(start, length) for each symbol of one start character.
+template<typename Take>
+void scanStarts(QStringView text, QChar start, Take &&take)
 {
     for (qsizetype p = text.indexOf(start); p >= 0; p = text.indexOf(start, p + 1)) {
         qsizetype length = 2;
         if (start == u'%' && p + 1 < text.size() && text.at(p + 1) == u'l')
             length = 3;
-        ++symbols[text.sliced(p, std::min(length, text.size() - p)).toString()];
+        take(p, std::min(length, text.size() - p));
     }
 }
 
@@ -20,19 +22,9 @@ bool isDecimal(QStringView text)
         && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-} // namespace
-
-SymbolCounts printfSymbols(QStringView text)
+template<typename Take>
+void scanBraces(QStringView text, Take &&take)
 {
-    SymbolCounts symbols;
-    countStarts(text, u'%', symbols);
-    countStarts(text, u'\\', symbols);
-    return symbols;
-}
-
-SymbolCounts braceSymbols(QStringView text)
-{
-    SymbolCounts symbols;
     qsizetype from = 0;
     for (;;) {
         const qsizetype open = text.indexOf(u'{', from);
@@ -46,16 +38,53 @@ SymbolCounts braceSymbols(QStringView text)
         if (close < 0)
             break;
         if (isDecimal(text.sliced(open + 1, close - open - 1))) {
-            ++symbols[text.sliced(open, close - open + 1).toString()];
+            take(open, close - open + 1);
             from = open + 1;
         } else {
             from = close + 1;
         }
     }
+}
+
+} // namespace
+
+SymbolCounts printfSymbols(QStringView text)
+{
+    SymbolCounts symbols;
+    const auto count = [&](qsizetype start, qsizetype length) {
+        ++symbols[text.sliced(start, length).toString()];
+    };
+    scanStarts(text, u'%', count);
+    scanStarts(text, u'\\', count);
+    return symbols;
+}
+
+SymbolCounts braceSymbols(QStringView text)
+{
+    SymbolCounts symbols;
+    scanBraces(text, [&](qsizetype start, qsizetype length) {
+        ++symbols[text.sliced(start, length).toString()];
+    });
     return symbols;
 }
 
 SymbolCounts formatSymbols(EntryOrdinal ordinal, QStringView text)
 {
     return isWebOrdinal(ordinal) ? braceSymbols(text) : printfSymbols(text);
+}
+
+QList<SymbolSpan> symbolSpans(EntryOrdinal ordinal, QStringView text)
+{
+    QList<SymbolSpan> spans;
+    const auto take = [&](qsizetype start, qsizetype length) { spans.append({start, length}); };
+    if (isWebOrdinal(ordinal)) {
+        scanBraces(text, take);
+    } else {
+        scanStarts(text, u'%', take);
+        scanStarts(text, u'\\', take);
+        std::sort(spans.begin(), spans.end(), [](const SymbolSpan &a, const SymbolSpan &b) {
+            return a.start < b.start;
+        });
+    }
+    return spans;
 }

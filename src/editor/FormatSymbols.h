@@ -3,6 +3,7 @@
 #include "store/EntryOrdinal.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -22,3 +23,14 @@ SymbolCounts braceSymbols(QStringView text);
 
 // The scheme of the entry's kind.
 SymbolCounts formatSymbols(EntryOrdinal ordinal, QStringView text);
+
+// Where a symbol of formatSymbols stands in its text.
+struct SymbolSpan
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+};
+
+// Every symbol that formatSymbols counts, by its start. Symbols may overlap:
+// "%%d" holds "%%" and "%d".
+QList<SymbolSpan> symbolSpans(EntryOrdinal ordinal, QStringView text);
