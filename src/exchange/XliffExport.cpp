@@ -7,9 +7,8 @@
 #include "editor/TranslationChecks.h"
 #include "platform/SafeFileWriter.h"
 
-#include <QSet>
-
 #include <map>
+#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -73,8 +72,13 @@ XliffExport Writer::run()
 {
     // Units by <file>: the INI file first, then the web files in order.
     std::map<int, QList<const EditorRow *>> rowsOfFile{{-1, {}}};
+    // Ids are unique in a <file>: of two entries with one attribute (a
+    // reference key written twice) the first is the one the editor fills.
+    std::set<std::pair<int, QString>> attributes;
     for (const EditorRow &row : m_input.rows) {
-        if (row.attribute.isEmpty() || !chosen(row))
+        const int file = m_input.layout.fileOf(row.ordinal);
+        if (row.attribute.isEmpty() || !attributes.emplace(file, row.attribute).second
+            || !chosen(row))
             continue;
         if (!XmlMarkup::canCarry(row.value) || !XmlMarkup::canCarry(row.reference)) {
             m_export.leftOut.append(
@@ -82,7 +86,7 @@ XliffExport Writer::run()
                 " hold (a control character or an unpaired surrogate)"_s.arg(row.attribute));
             continue;
         }
-        rowsOfFile[m_input.layout.fileOf(row.ordinal)].append(&row);
+        rowsOfFile[file].append(&row);
     }
 
     m_xml.declaration();
@@ -110,15 +114,8 @@ void Writer::writeFile(const QString &original, const QList<const EditorRow *> &
                           {u"target-language", target}, {u"datatype", u"plaintext"}});
     m_xml.indent(2);
     m_xml.start(u"body", {}, rows.isEmpty());
-    // Ids are unique in a <file>: of two entries with one attribute (a
-    // reference key written twice) the first is the one the editor fills.
-    QSet<QString> written;
-    for (const EditorRow *row : rows) {
-        if (!written.contains(row->attribute)) {
-            written.insert(row->attribute);
-            writeUnit(*row);
-        }
-    }
+    for (const EditorRow *row : rows)
+        writeUnit(*row);
     if (!rows.isEmpty()) {
         m_xml.indent(2);
         m_xml.end(u"body");
