@@ -33,15 +33,6 @@ struct Opened
     {
         return installation->webLanguages() ? &installation->webStore() : nullptr;
     }
-    QList<EditorRow> rows() const
-    {
-        return readLanguageRows(installation->languageStore(), webStore(),
-                                installation->catalogue(), language, reference);
-    }
-    ExchangeLayout layout() const
-    {
-        return ExchangeLayout::of(installation->catalogue().NameAt(language), webStore());
-    }
 };
 
 class ExchangeCommand
@@ -191,9 +182,9 @@ int ExchangeCommand::exportXliff(const Opened &opened) const
 {
     const CheckedInstallation &installation = *opened.installation;
     const LanguageCatalogue &catalogue = installation.catalogue();
-    const XliffExportInput input{catalogue.CodeAt(opened.reference),
-                                 catalogue.CodeAt(opened.language), opened.layout(),
-                                 opened.rows(), installation.limits()};
+    const XliffExportInput input =
+        XliffExportInput::read(installation.languageStore(), opened.webStore(), catalogue,
+                               opened.language, opened.reference, installation.limits());
     const bool onlyOpen = m_parser.isSet(m_onlyOpen);
     const std::unique_ptr<TextMeasurer> measurer = onlyOpen ? m_measurer() : nullptr;
     const ExportChoice choice = onlyOpen ? ExportChoice::OpenEntries : ExportChoice::AllEntries;
@@ -218,8 +209,12 @@ int ExchangeCommand::reportImport(const Opened &opened, const QString &file) con
 {
     const CheckedInstallation &installation = *opened.installation;
     const LanguageCatalogue &catalogue = installation.catalogue();
-    const ImportTarget target{catalogue.CodeAt(opened.language), catalogue.NameAt(opened.language),
-                              opened.layout(), opened.rows(), &catalogue};
+    const QString name = catalogue.NameAt(opened.language);
+    const ImportTarget target{catalogue.CodeAt(opened.language), name,
+                              ExchangeLayout::of(name, opened.webStore()),
+                              readLanguageRows(installation.languageStore(), opened.webStore(),
+                                               catalogue, opened.language, opened.reference),
+                              &catalogue};
     const Result<ImportPlan> plan = planImportFile(file, target);
     if (!plan)
         return failure(plan.error());

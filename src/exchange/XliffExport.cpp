@@ -3,6 +3,7 @@
 #include "LanguageTags.h"
 #include "XliffNames.h"
 #include "XmlMarkup.h"
+#include "config/LanguageCatalogue.h"
 #include "editor/FormatSymbols.h"
 #include "editor/TranslationChecks.h"
 #include "platform/SafeFileWriter.h"
@@ -25,7 +26,11 @@ QList<Code> codesOf(EntryOrdinal ordinal, QStringView text)
 {
     QList<Code> codes;
     for (const SymbolSpan &span : symbolSpans(ordinal, text)) {
-        const qsizetype end = span.start + span.length;
+        qsizetype end = span.start + span.length;
+        // "%" before a character beyond the BMP takes half of it: a <ph>
+        // takes all of it, since half a character cannot be written.
+        if (end < text.size() && text[end].isLowSurrogate() && text[end - 1].isHighSurrogate())
+            ++end;
         if (!codes.isEmpty() && span.start < codes.last().end)
             codes.last().end = std::max(codes.last().end, end);
         else
@@ -187,6 +192,16 @@ void Writer::writeInline(EntryOrdinal ordinal, const QString &text, QStringList 
 }
 
 } // namespace
+
+XliffExportInput XliffExportInput::read(const LanguageStore &store,
+                                        const WebLanguageStore *webStore,
+                                        const LanguageCatalogue &catalogue, int language,
+                                        int reference, LengthLimits limits)
+{
+    return {catalogue.CodeAt(reference), catalogue.CodeAt(language),
+            ExchangeLayout::of(catalogue.NameAt(language), webStore),
+            readLanguageRows(store, webStore, catalogue, language, reference), std::move(limits)};
+}
 
 XliffExport exportXliff(const XliffExportInput &input, ExportChoice choice,
                         const TextMeasurer *measurer)

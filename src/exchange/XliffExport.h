@@ -34,6 +34,12 @@ struct XliffExportInput
     ExchangeLayout layout;
     QList<EditorRow> rows; // value and reference of each entry, in the editor's order
     LengthLimits limits;
+
+    // A language as its files hold it (readLanguageRows), against reference
+    // (a catalogue row). Without web languages the web store is nullptr.
+    static XliffExportInput read(const LanguageStore &store, const WebLanguageStore *webStore,
+                                 const LanguageCatalogue &catalogue, int language, int reference,
+                                 LengthLimits limits);
 };
 
 enum class ExportChoice {

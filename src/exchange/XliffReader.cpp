@@ -32,6 +32,11 @@ QString clause(QString text)
     return text;
 }
 
+bool isXmlSpace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
 // Undoes the line breaks of pretty printing (see XliffReader.h).
 QString withoutPrettyBreaks(const QString &text)
 {
@@ -39,13 +44,13 @@ QString withoutPrettyBreaks(const QString &text)
     result.reserve(text.size());
     qsizetype i = 0;
     while (i < text.size()) {
-        if (!text[i].isSpace()) {
+        if (!isXmlSpace(text[i])) {
             result += text[i++];
             continue;
         }
         const qsizetype start = i;
         bool lineBreak = false;
-        while (i < text.size() && text[i].isSpace()) {
+        while (i < text.size() && isXmlSpace(text[i])) {
             lineBreak = lineBreak || text[i] == u'\n' || text[i] == u'\r';
             ++i;
         }

@@ -19,8 +19,8 @@
 //   in a target that they hold only by reference; without one, nothing.
 // Where xml:space is not "preserve" (on the target or any element around
 // it), the line breaks of a tool's pretty printing are undone: a run of
-// blanks that holds a line break becomes one space inside the text and
-// nothing at its ends. Other blanks stay as they are.
+// XML white space that holds a line break becomes one space inside the text
+// and nothing at its ends. Other blanks stay as they are.
 struct XliffUnit
 {
     int file = 0; // index into XliffDocument::files

@@ -20,7 +20,7 @@ XliffExportInput exchangeInput()
         {3, u"IDS_SAVE"_s, QString(), u"&Save"_s},
         {4, u"IDS_MARKUP"_s, u"a < b & c > d \"q\" ]]>"_s, u"a < b & c > d \"q\" ]]>"_s},
         {5, u"IDS_BLANKS"_s, u"  Name\t"_s, u"  Name "_s},
-        {6, u"IDS_EMOJI"_s, u"L\u00e4cheln \U0001F600"_s, u"Smile \U0001F600"_s},
+        {6, u"IDS_EMOJI"_s, u"L\u00e4cheln \U0001F600 %\U0001F600"_s, u"Smile %\U0001F600"_s},
         {7, u"IDS_SPACES"_s, u"   "_s, u"  "_s},
         {8, u"IDS_PATH"_s, u"C:\\Ordner\\n"_s, u"C:\\dir\\n"_s},
         {9, u"IDS_OK"_s, QString(), QString()},
