@@ -29,17 +29,17 @@ constexpr int SortRows = 20000;
 // printf symbols and escapes, the rest web entries with brace symbols, mixed
 // Latin and Chinese text; every attribute has a sample, one value in eight
 // overflows it and one in twenty has lost a symbol.
-struct Installation
+struct EditorInput
 {
-    QList<EditorRowModel::SourceEntry> entries;
+    QList<EntryRow> entries;
     ValueMap reference;
     ValueMap otherReference; // the reference the user switches to
     LengthLimits limits;
 };
 
-Installation makeInstallation(int rows)
+EditorInput makeEditorInput(int rows)
 {
-    Installation made;
+    EditorInput made;
     made.entries.reserve(rows);
     for (int i = 0; i < rows; ++i) {
         const bool web = i % 5 == 4;
@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
     std::puts("note: not an optimised build; build in Release mode for meaningful figures");
 #endif
     const QFont font(u"Sans Serif"_s, 9);
-    const Installation open = makeInstallation(OpenRows);
+    const EditorInput open = makeEditorInput(OpenRows);
     EditorRowModel openModel;
     std::unique_ptr<FontTextMeasurer> measurer;
     // Each opening has a measurer of its own, as each dialog has: nothing is
@@ -90,7 +90,7 @@ int main(int argc, char *argv[])
     const double switching = bestOf(
         [] {}, [&] { openModel.applyReference(open.otherReference, open.limits, *measurer); });
 
-    const Installation sorted = makeInstallation(SortRows);
+    const EditorInput sorted = makeEditorInput(SortRows);
     EditorRowModel sortModel;
     const auto unsorted = [&] { sortModel.setEntries(sorted.entries); };
     const double ascending = bestOf(

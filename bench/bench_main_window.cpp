@@ -96,10 +96,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<CAmendLanguageMapDlg> editor;
     const double opening = bestOf([&] {
         editor = std::make_unique<CAmendLanguageMapDlg>(dialog.editorContext(), &dialog);
-        QList<EditorRowModel::SourceEntry> rows;
-        for (const EntryListModel::Entry &entry : dialog.entryList().entries())
-            rows.append({ entry.ordinal, entry.attribute, entry.value });
-        editor->setSourceList(rows);
+        editor->setSourceList(dialog.entryList().entries());
         editor->setEditedLanguage(dialog.selectedLanguage());
         editor->OnInitDialog();
         editor->show();

@@ -74,10 +74,7 @@ int main(int argc, char *argv[])
     bool saved = save(&main, pictures, u"main-window"_s);
 
     CAmendLanguageMapDlg editor(main.editorContext(), &main);
-    QList<EditorRowModel::SourceEntry> rows;
-    for (const EntryListModel::Entry &entry : main.entryList().entries())
-        rows.append({entry.ordinal, entry.attribute, entry.value});
-    editor.setSourceList(rows);
+    editor.setSourceList(main.entryList().entries());
     editor.setEditedLanguage(languages->currentData().toInt());
     editor.OnInitDialog();
     editor.resize(1100, 720);
@@ -95,7 +92,7 @@ int main(int argc, char *argv[])
     preview.show();
     saved = save(&preview, pictures, u"preview"_s) && saved;
 
-    PresentLanguages present = main.presentLanguages();
+    PresentLanguages present = main.installation().presentLanguages();
     CAddNewLanDlg add(config.catalogue, present, &main);
     add.show();
     saved = save(&add, pictures, u"add-language"_s) && saved;

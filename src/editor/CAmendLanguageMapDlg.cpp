@@ -1,9 +1,9 @@
 #include "CAmendLanguageMapDlg.h"
 
-#include "controls/EditorMessages.h"
 #include "ClientFonts.h"
 #include "ReferenceChoice.h"
 #include "TranslationChecks.h"
+#include "application/Installation.h"
 #include "config/ClientConfig.h"
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"
@@ -11,9 +11,8 @@
 #include "controls/CWaitingDlg.h"
 #include "controls/DialogKeyFilter.h"
 #include "controls/DialogTemplate.h"
+#include "controls/EditorMessages.h"
 #include "platform/TextCodec.h"
-#include "store/LanguageStore.h"
-#include "store/WebLanguageStore.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -114,16 +113,9 @@ void CAmendLanguageMapDlg::buildControls()
     m_warning->setPalette(warning);
 }
 
-void CAmendLanguageMapDlg::setSourceList(const QList<EditorRowModel::SourceEntry> &entries)
-{
-    m_sourceList = entries;
-    m_sourceMap.reset();
-}
-
 void CAmendLanguageMapDlg::setSourceMap(const AttributeMap &attributes)
 {
-    m_sourceMap = attributes;
-    m_sourceList.clear();
+    m_source = entryRows(attributes, {});
 }
 
 int CAmendLanguageMapDlg::exec()
@@ -147,7 +139,7 @@ void CAmendLanguageMapDlg::fill()
 {
     WaitingPanel waiting(this, LoadingText);
 
-    const LanguageCatalogue &catalogue = m_context.config.catalogue;
+    const LanguageCatalogue &catalogue = m_context.installation.catalogue();
     setWindowTitle(u"Translation in Process      "_s + catalogue.NameAt(m_editedLanguage));
 
     m_list->setStatusColumn(EditorRowModel::StatusColumn);
@@ -155,10 +147,7 @@ void CAmendLanguageMapDlg::fill()
     m_list->setColumnWidth(EditorRowModel::ValueColumn, 270);
     m_list->setColumnWidth(EditorRowModel::ReferenceColumn, 250);
     m_list->setColumnWidth(EditorRowModel::StatusColumn, 100);
-    if (m_sourceMap)
-        m_rows.setAttributes(*m_sourceMap);
-    else
-        m_rows.setEntries(m_sourceList);
+    m_rows.setEntries(m_source);
 
     m_byAttribute->setChecked(true);
     m_searchColumn = EditorRowModel::AttributeColumn;
@@ -167,7 +156,7 @@ void CAmendLanguageMapDlg::fill()
     fillReferenceLanguages();
     m_limits = LoadLengthLimits(lengthLimitsPath());
     LoadReference();
-    m_warning->setText(decodeUtf8OrEmpty(m_context.config.notice));
+    m_warning->setText(decodeUtf8OrEmpty(m_context.installation.config().notice));
     layoutControls();
 }
 
@@ -175,31 +164,23 @@ void CAmendLanguageMapDlg::fill()
 // Chinese when English is the language being edited.
 void CAmendLanguageMapDlg::fillReferenceLanguages()
 {
-    const LanguageCatalogue &catalogue = m_context.config.catalogue;
+    const LanguageCatalogue &catalogue = m_context.installation.catalogue();
     const QSignalBlocker blocker(m_referenceLanguages);
-    for (int row : m_context.presentLanguages) {
+    for (int row : m_context.installation.presentLanguages()) {
         if (row != m_editedLanguage)
             m_referenceLanguages->addItem(catalogue.NameAt(row), row);
     }
     const int chosen =
-        defaultReferenceLanguage(catalogue, m_context.presentLanguages, m_editedLanguage);
+        defaultReferenceLanguage(catalogue, m_context.installation.presentLanguages(), m_editedLanguage);
     m_referenceLanguages->setCurrentIndex(m_referenceLanguages->findData(chosen));
 }
 
 void CAmendLanguageMapDlg::LoadReference()
 {
-    ValueMap reference;
-    if (m_referenceLanguages->currentIndex() >= 0) {
-        const int language = m_referenceLanguages->currentData().toInt();
-        const LanguageCatalogue &catalogue = m_context.config.catalogue;
-        KeySet ignoredExtraKeys;
-        // A reference language whose files cannot be read shows empty values.
-        std::ignore = m_context.languageStore.LoadLanguage(catalogue.NameAt(language), reference,
-                                                           ignoredExtraKeys);
-        if (m_context.config.needWebLanguage)
-            std::ignore
-                = m_context.webLanguageStore.LoadWebValues(catalogue.KeyAt(language), reference);
-    }
+    // No reference language: every reference is empty.
+    const ValueMap reference = m_referenceLanguages->currentIndex() < 0
+        ? ValueMap()
+        : m_context.installation.values(m_referenceLanguages->currentData().toInt());
     m_rows.applyReference(reference, m_limits, *m_measurer);
     highlightCurrentRow();
 }

@@ -36,7 +36,7 @@ public:
     // Inputs, set before the run: the rows of an existing language, or the
     // attributes of a new one; the edited language's catalogue row; the entry
     // to select at the start.
-    void setSourceList(const QList<EditorRowModel::SourceEntry> &entries);
+    void setSourceList(const QList<EntryRow> &entries) { m_source = entries; }
     void setSourceMap(const AttributeMap &attributes);
     void setEditedLanguage(int catalogueRow) { m_editedLanguage = catalogueRow; }
     void setPreselectedEntry(EntryOrdinal ordinal) { m_preselected = ordinal; }
@@ -82,13 +82,10 @@ private:
     void pullTexts();
     void pushTexts();
     std::optional<ValueMap> CollectEntries(bool everyRow, WaitingPanel &waiting);
-    void finishSave(const ValueMap &written);
-    ValueMap entriesOnDisk(const ValueMap &written) const;
-    void reportSaveFailure(const QString &errorText);
+    void saveTo(const QString &path, const QString &collectingText, bool everyRow);
 
     EditorContext m_context;
-    QList<EditorRowModel::SourceEntry> m_sourceList;
-    std::optional<AttributeMap> m_sourceMap;
+    QList<EntryRow> m_source;
     int m_editedLanguage = -1;
     std::optional<EntryOrdinal> m_preselected;
     bool m_initialised = false;

@@ -2,16 +2,12 @@
 
 #include "CAmendLanguageMapDlg.h"
 
-#include "config/ClientConfig.h"
+#include "application/Installation.h"
 #include "controls/CWaitingDlg.h"
 #include "controls/FileDialogs.h"
 #include "controls/MessageBoxes.h"
-#include "store/LanguageStore.h"
-#include "store/WebLanguageStore.h"
 
 #include <QDir>
-
-#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -47,90 +43,44 @@ std::optional<ValueMap> CAmendLanguageMapDlg::CollectEntries(bool everyRow, Wait
 
 void CAmendLanguageMapDlg::Save()
 {
-    const LanguageCatalogue &catalogue = m_context.config.catalogue;
-    ValueMap written;
-    ::Result<> saved; // not the dialog codes of the same name
-    bool iniWritten = false;
-    {
-        WaitingPanel waiting(this, u"Checking data..."_s);
-        const std::optional<ValueMap> entries = CollectEntries(false, waiting);
-        if (!entries)
-            return;
-        written = *entries;
-        waiting.setText(u"Saving data, please wait ..."_s);
-        saved = m_context.languageStore.WriteValues(written, catalogue.NameAt(m_editedLanguage));
-        iniWritten = bool(saved);
-        // Web files are written only after the INI file took the values: when
-        // the INI file cannot be written, nothing changes.
-        if (saved && m_context.config.needWebLanguage)
-            saved = m_context.webLanguageStore.WriteWebValues(catalogue.KeyAt(m_editedLanguage),
-                                                              written);
-    }
-    if (!saved) {
-        // The INI file has the values even so: the main list shows what the
-        // files hold, and a second Save writes the rest.
-        if (iniWritten && m_context.updateListValues)
-            m_context.updateListValues(entriesOnDisk(written));
-        reportSaveFailure(saved.error());
-        return;
-    }
-    finishSave(written);
-}
-
-// The entries a save meant to write as the files hold them after it: the INI
-// entries, and the web entries as far as their files took them.
-ValueMap CAmendLanguageMapDlg::entriesOnDisk(const ValueMap &written) const
-{
-    ValueMap web;
-    // A web file that cannot be read has none of the values.
-    std::ignore = m_context.webLanguageStore.LoadWebValues(
-        m_context.config.catalogue.KeyAt(m_editedLanguage), web);
-    ValueMap onDisk;
-    for (const auto &[ordinal, value] : written) {
-        if (!isWebOrdinal(ordinal))
-            onDisk.emplace(ordinal, value);
-        else if (web.contains(ordinal))
-            onDisk.emplace(ordinal, web.at(ordinal));
-    }
-    return onDisk;
+    saveTo(QString(), u"Checking data..."_s, false);
 }
 
 void CAmendLanguageMapDlg::SaveAs()
 {
-    const QString name = m_context.config.catalogue.NameAt(m_editedLanguage);
+    const QString name = m_context.installation.catalogue().NameAt(m_editedLanguage);
     const QString path = FileDialogs::saveFileName(
-        this, QDir(m_context.languageStore.languageFolder()).filePath(name), u"file (*.ini)"_s);
-    if (path.isEmpty())
-        return;
-    ValueMap written;
-    ::Result<> saved;
+        this, QDir(m_context.installation.languageStore().languageFolder()).filePath(name),
+        u"file (*.ini)"_s);
+    if (!path.isEmpty())
+        saveTo(path, u"Saving file..."_s, true);
+}
+
+// Save writes the rows with a status into the language's own files, Save as
+// every row into the file at path. Whatever the files took, the main list
+// shows; when they did not take everything, the editor stays open with every
+// row and status, so that nothing the translator typed is lost.
+void CAmendLanguageMapDlg::saveTo(const QString &path, const QString &collectingText,
+                                  bool everyRow)
+{
+    Installation::SaveOutcome outcome;
     {
-        WaitingPanel waiting(this, u"Saving file..."_s);
-        const std::optional<ValueMap> entries = CollectEntries(true, waiting);
+        WaitingPanel waiting(this, collectingText);
+        const std::optional<ValueMap> entries = CollectEntries(everyRow, waiting);
         if (!entries)
             return;
-        written = *entries;
         waiting.setText(u"Saving data, please wait ..."_s);
-        saved = m_context.languageStore.SaveValuesAs(written, path);
+        outcome = m_context.installation.save(m_editedLanguage, *entries, path,
+                                              m_context.redundantKeys);
     }
-    if (!saved) {
-        reportSaveFailure(saved.error());
+    if (m_context.updateListValues)
+        m_context.updateListValues(outcome.listValues);
+    if (!outcome.saved) {
+        MessageBoxes::inform(this, outcome.saved.error());
         return;
     }
-    finishSave(written);
-}
-
-// Nothing the translator typed is lost: the editor stays open with every row
-// and status.
-void CAmendLanguageMapDlg::reportSaveFailure(const QString &errorText)
-{
-    MessageBoxes::inform(this, u"The translation could not be saved.\n"_s + errorText);
-}
-
-void CAmendLanguageMapDlg::finishSave(const ValueMap &written)
-{
-    if (m_context.updateListValues)
-        m_context.updateListValues(written);
+    if (!outcome.notice.isEmpty())
+        MessageBoxes::inform(this, outcome.notice);
     done(Written);
 }
 

@@ -7,21 +7,12 @@
 
 using namespace Qt::StringLiterals;
 
-void EditorRowModel::setEntries(const QList<SourceEntry> &entries)
+void EditorRowModel::setEntries(const QList<EntryRow> &entries)
 {
     QList<EditorRow> rows;
     rows.reserve(entries.size());
-    for (const SourceEntry &entry : entries)
-        rows.append({ entry.ordinal, entry.attribute, entry.value, {}, {} });
-    resetRows(std::move(rows));
-}
-
-void EditorRowModel::setAttributes(const AttributeMap &attributes)
-{
-    QList<EditorRow> rows;
-    rows.reserve(qsizetype(attributes.size()));
-    for (const auto &[ordinal, attribute] : attributes)
-        rows.append({ ordinal, attribute, {}, {}, {} });
+    for (const EntryRow &entry : entries)
+        rows.append({entry.ordinal, entry.attribute, entry.value, {}, EntryStatus::None});
     resetRows(std::move(rows));
 }
 

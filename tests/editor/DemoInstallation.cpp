@@ -42,10 +42,7 @@ void DemoInstallation::select(const QString &displayName)
 std::unique_ptr<CAmendLanguageMapDlg> DemoInstallation::openEditor()
 {
     auto editor = std::make_unique<CAmendLanguageMapDlg>(m_main->editorContext(), m_main.get());
-    QList<EditorRowModel::SourceEntry> rows;
-    for (const EntryListModel::Entry &entry : m_main->entryList().entries())
-        rows.append({entry.ordinal, entry.attribute, entry.value});
-    editor->setSourceList(rows);
+    editor->setSourceList(m_main->entryList().entries());
     editor->setEditedLanguage(m_main->selectedLanguage());
     editor->OnInitDialog();
     editor->show();

@@ -106,8 +106,8 @@ void tst_AmendLanguageMapDlg::newLanguage()
 {
     auto editor = std::make_unique<CAmendLanguageMapDlg>(m_demo->mainWindow().editorContext(),
                                                          &m_demo->mainWindow());
-    AttributeMap attributes = m_demo->mainWindow().languageStore().ReferenceKeyTable();
-    m_demo->mainWindow().webLanguageStore().AddWebKeys(attributes);
+    AttributeMap attributes = m_demo->mainWindow().installation().languageStore().ReferenceKeyTable();
+    m_demo->mainWindow().installation().webLanguageStore().AddWebKeys(attributes);
     editor->setSourceMap(attributes);
     editor->setEditedLanguage(m_demo->config().catalogue.rowOfCode(u"0x0410"_s)); // Italian
     editor->OnInitDialog();
@@ -142,7 +142,7 @@ void tst_AmendLanguageMapDlg::referenceDefault()
     QFETCH(QString, reference);
 
     m_demo->select(edited);
-    m_demo->mainWindow().presentLanguages() = PresentLanguages(present.cbegin(), present.cend());
+    m_demo->mainWindow().installation().presentLanguages() = PresentLanguages(present.cbegin(), present.cend());
     const auto editor = m_demo->openEditor();
     QCOMPARE(control<QComboBox>(editor.get(), 1011)->currentText(), reference);
     if (reference.isEmpty()) {

@@ -203,7 +203,12 @@ void tst_EditorSaving::saveAs()
     QTest::mouseClick(control<QPushButton>(editor.get(), 1051), Qt::LeftButton);
 
     QVERIFY(initialName.endsWith(u"/language/German (Germany)"_s));
-    QCOMPARE(TestFiles::read(german()), germanBefore);
+    // The language's own file only loses the keys the reference lacks, as
+    // after every save.
+    QByteArray germanAfter = germanBefore;
+    if (chosen)
+        germanAfter.replace("IDS_OBSOLETE_HINT=Dieser Hinweis wird nicht mehr angezeigt.\n", "");
+    QCOMPARE(TestFiles::read(german()), germanAfter);
     if (!chosen) {
         QCOMPARE(editor->result(), 0);
         QVERIFY(!QFile::exists(target));
@@ -212,7 +217,7 @@ void tst_EditorSaving::saveAs()
     QCOMPARE(editor->result(), int(CAmendLanguageMapDlg::Written));
     const QByteArray copy = TestFiles::read(target);
     QVERIFY(copy.startsWith("[text]\nIDS_OK=OK\nIDS_CANCEL=Abbrechen\n"));
-    const qsizetype keys = qsizetype(m_demo->mainWindow().languageStore().ReferenceKeyTable().size());
+    const qsizetype keys = qsizetype(m_demo->mainWindow().installation().languageStore().ReferenceKeyTable().size());
     QCOMPARE(copy.count('\n'), keys + 1);
     QVERIFY(!copy.contains("web."));
 }

@@ -166,7 +166,7 @@ void tst_EndToEnd::addALanguage()
 
     const QByteArray italian = TestFiles::read(m_demo->path(u"language/Italian (Italy).ini"_s));
     QVERIFY(italian.startsWith("\xEF\xBB\xBF[text]\nIDS_OK=Va bene\nIDS_CANCEL=Annulla\nIDS_APPLY=\n"));
-    const qsizetype keys = qsizetype(main.languageStore().ReferenceKeyTable().size());
+    const qsizetype keys = qsizetype(main.installation().languageStore().ReferenceKeyTable().size());
     QCOMPARE(italian.count('\n'), keys + 1);
     const QByteArray index = TestFiles::read(m_demo->path(u"language/LanguageIndex.ini"_s));
     QVERIFY(index.contains("\n0x0410=Italian (Italy)\n"));
@@ -175,7 +175,7 @@ void tst_EndToEnd::addALanguage()
         TestFiles::read(m_demo->path(u"Web/LanguageInfo/Italian_Italy/common.xml"_s));
     QVERIFY(common.startsWith("\xEF\xBB\xBF"));
     QVERIFY(common.contains("\t\t<item id=\"web.login.title\""));
-    QVERIFY(main.presentLanguages().count(m_demo->config().catalogue.rowOfCode(u"0x0410"_s)));
+    QVERIFY(main.installation().presentLanguages().count(m_demo->config().catalogue.rowOfCode(u"0x0410"_s)));
 }
 
 // Opened by a double click, the editor has the caret at the end of the

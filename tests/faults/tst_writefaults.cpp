@@ -89,10 +89,10 @@ QByteArray webFile(const QByteArray &id, const QByteArray &text)
 
 // A language folder holding German and an earlier adjusted copy of it, and a
 // web folder with one English file that zh-cn has too; both stores open.
-class Installation
+class StoreFolders
 {
 public:
-    Installation()
+    StoreFolders()
     {
         QByteArray reference = "[text]\n";
         for (int i = 0; i < 50; ++i)
@@ -178,7 +178,7 @@ void tst_WriteFaults::storeLeavesFiles()
     QFETCH(QString, target);
     QFETCH(WriteFault::Kind, kind);
 
-    Installation installation;
+    StoreFolders installation;
     const QString path = installation.path(target);
     const QString folder = QFileInfo(path).absolutePath();
     const WriteFault fault(kind, path);
