@@ -19,8 +19,6 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include <tuple>
-
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -21,8 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <tuple>
-
 using namespace Qt::StringLiterals;
 
 namespace {
