@@ -5,6 +5,8 @@
 // reading the files involved once. Best of several runs.
 
 #include "BenchTiming.h"
+#include "app/MainWindowControls.h"
+#include "editor/EditorControls.h"
 #include "SyntheticInstallation.h"
 #include "app/CLexivoDlg.h"
 #include "config/ClientConfig.h"
@@ -78,7 +80,7 @@ int main(int argc, char *argv[])
     CLexivoDlg dialog(config);
     dialog.OnInitDialog();
     dialog.show();
-    auto *languages = control<QComboBox>(&dialog, 1001);
+    auto *languages = control<QComboBox>(&dialog, MainWindowControl::Languages);
     const int germanItem = languages->findText(german);
     const double selection = bestOf([&] {
         languages->setCurrentIndex(-1);
@@ -105,7 +107,7 @@ int main(int argc, char *argv[])
     withinBudget = reportBudget("opening the editor with both checks on every row", opening, 500,
                                 "reading its files once", bestOf([&] { readAll(germanFiles); }))
         && withinBudget;
-    auto *references = control<QComboBox>(editor.get(), 1011);
+    auto *references = control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage);
     const int englishItem = references->findText(english);
     const double switching = bestOf([&] {
                                  references->setCurrentIndex(englishItem == 0 ? 1 : 0);

@@ -4,6 +4,7 @@
 // waiting panel.
 
 #include "app/CAddNewLanDlg.h"
+#include "app/MainWindowControls.h"
 #include "app/CLexivoApp.h"
 #include "app/CLexivoDlg.h"
 #include "config/ClientConfig.h"
@@ -69,7 +70,7 @@ int main(int argc, char *argv[])
     if (!main.OnInitDialog())
         return 1;
     main.show();
-    auto *languages = control<QComboBox>(&main, 1001);
+    auto *languages = control<QComboBox>(&main, MainWindowControl::Languages);
     languages->setCurrentIndex(languages->findText(u"German (Germany)"_s));
     bool saved = save(&main, pictures, u"main-window"_s);
 

@@ -1,11 +1,14 @@
 #include "CLexivoDlg.h"
+#include "MainWindowControls.h"
 
 #include "CAboutDlg.h"
 #include "CAddNewLanDlg.h"
 #include "config/ClientConfig.h"
 #include "controls/CWaitingDlg.h"
+#include "controls/DialogResults.h"
 #include "controls/DialogKeyFilter.h"
 #include "controls/DialogTemplate.h"
+#include "editor/ClientFonts.h"
 #include "controls/MessageBoxes.h"
 #include "editor/CAmendLanguageMapDlg.h"
 #include "platform/TextCodec.h"
@@ -25,14 +28,6 @@ namespace {
 
 const QString LoadingText = u"Loading data, please wait ..."_s;
 
-enum ControlId {
-    LanguageLabelId = 1031,
-    LanguagesId = 1001,
-    AddLanguageId = 1047,
-    AdjustOrderId = 1048,
-    EntriesId = 1003,
-    ModifyId = 1004,
-};
 
 } // namespace
 
@@ -63,25 +58,25 @@ CLexivoDlg::~CLexivoDlg() = default;
 void CLexivoDlg::buildControls()
 {
     using Kind = ControlSpec::Kind;
+    namespace Id = MainWindowControl;
     m_entries = new QTableView(this);
-    QFont font(u"微软雅黑"_s);
-    font.setPointSize(10);
+    const QFont font = clientFont(ClientFace::Dialog, 10);
     buildDialog(this, font, {350, 249},
-                {{LanguageLabelId, Kind::Label, u"Language"_s, {10, 12, 35, 8}},
-                 {LanguagesId, Kind::ComboBox, {}, {47, 11, 141, 16}},
-                 {AddLanguageId, Kind::Button, u"Add New Langugae"_s, {240, 5, 101, 12}},
-                 {AdjustOrderId, Kind::Button, u"Adjust Item Order Of The Translation File"_s,
+                {{Id::LanguageLabel, Kind::Label, u"Language"_s, {10, 12, 35, 8}},
+                 {Id::Languages, Kind::ComboBox, {}, {47, 11, 141, 16}},
+                 {Id::AddLanguage, Kind::Button, u"Add New Langugae"_s, {240, 5, 101, 12}},
+                 {Id::AdjustOrder, Kind::Button, u"Adjust Item Order Of The Translation File"_s,
                   {240, 21, 101, 21}, ControlSpec::WordWrap | ControlSpec::Disabled},
-                 {EntriesId, Kind::Premade, {}, {10, 46, 331, 180}, {}, m_entries},
-                 {ModifyId, Kind::Button, u"Modify"_s, {271, 230, 70, 14}, ControlSpec::Disabled}});
+                 {Id::Entries, Kind::Premade, {}, {10, 46, 331, 180}, {}, m_entries},
+                 {Id::Modify, Kind::Button, u"Modify"_s, {271, 230, 70, 14}, ControlSpec::Disabled}});
     // The window can be maximised, so it has a sizing border; it never gets
     // smaller than its table size.
     setMinimumSize(size());
-    m_languageLabel = control<QLabel>(this, LanguageLabelId);
-    m_languages = control<QComboBox>(this, LanguagesId);
-    m_addLanguage = control<QPushButton>(this, AddLanguageId);
-    m_adjustOrder = control<QPushButton>(this, AdjustOrderId);
-    m_modify = control<QPushButton>(this, ModifyId);
+    m_languageLabel = control<QLabel>(this, Id::LanguageLabel);
+    m_languages = control<QComboBox>(this, Id::Languages);
+    m_addLanguage = control<QPushButton>(this, Id::AddLanguage);
+    m_adjustOrder = control<QPushButton>(this, Id::AdjustOrder);
+    m_modify = control<QPushButton>(this, Id::Modify);
 
     m_entries->setModel(&m_entryList);
     m_entries->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -208,7 +203,7 @@ void CLexivoDlg::openEditor(std::optional<EntryOrdinal> preselected)
 void CLexivoDlg::addLanguage()
 {
     CAddNewLanDlg chooser(m_config.catalogue, m_installation.presentLanguages(), this);
-    if (chooser.exec() != 5 || chooser.selectedIndex < 0)
+    if (chooser.exec() != DialogResult::Done || chooser.selectedIndex < 0)
         return;
     const int language = chooser.selectedIndex;
     {
@@ -222,7 +217,7 @@ void CLexivoDlg::addLanguage()
                                 this);
     editor.setSourceMap(m_installation.attributes());
     editor.setEditedLanguage(language);
-    if (editor.exec() != CAmendLanguageMapDlg::Written)
+    if (editor.exec() != DialogResult::Done)
         return;
     // Listed as if the user had chosen it, so that the next editor opened
     // from the list edits this language's rows.

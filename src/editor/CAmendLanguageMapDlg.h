@@ -21,15 +21,13 @@ class WaitingPanel;
 
 // The translation editor: one language's entries beside a reference
 // language, each checked for its format symbols and its width and marked with
-// a status, searched, edited and saved. Ends with Written (5) after a save and
-// Left (6) otherwise.
+// a status, searched, edited and saved. Ends with DialogResult::Done after a
+// save and DialogResult::Left otherwise.
 class CAmendLanguageMapDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    enum Result { Written = 5, Left = 6 };
-
     explicit CAmendLanguageMapDlg(EditorContext context, QWidget *parent = nullptr);
     ~CAmendLanguageMapDlg() override;
 

@@ -1,6 +1,7 @@
 // Showing, committing and finding rows, and the keys that drive them.
 
 #include "CAmendLanguageMapDlg.h"
+#include "EditorControls.h"
 
 #include "EditorSearch.h"
 #include "TranslationChecks.h"
@@ -34,13 +35,13 @@ void CAmendLanguageMapDlg::connectControls()
         pullTexts();
         m_searchPosition = -1;
     });
-    connect(control<QPushButton>(this, 1033), &QPushButton::clicked, this, [this] {
+    connect(control<QPushButton>(this, EditorControl::SearchNext), &QPushButton::clicked, this, [this] {
         pullTexts();
         FindNext(m_searchText);
     });
-    connect(control<QPushButton>(this, 1034), &QPushButton::clicked, this,
+    connect(control<QPushButton>(this, EditorControl::Modify), &QPushButton::clicked, this,
             &CAmendLanguageMapDlg::CommitValue);
-    connect(control<QPushButton>(this, 1042), &QPushButton::clicked, this,
+    connect(control<QPushButton>(this, EditorControl::NextBlank), &QPushButton::clicked, this,
             &CAmendLanguageMapDlg::FindNextBlank);
     // Redundant entries are deleted by the main window after every save.
     connect(m_removeRedundant, &QPushButton::clicked, this,

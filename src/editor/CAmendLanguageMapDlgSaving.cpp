@@ -4,6 +4,7 @@
 
 #include "application/Installation.h"
 #include "controls/CWaitingDlg.h"
+#include "controls/DialogResults.h"
 #include "controls/FileDialogs.h"
 #include "controls/MessageBoxes.h"
 
@@ -81,7 +82,7 @@ void CAmendLanguageMapDlg::saveTo(const QString &path, const QString &collecting
     }
     if (!outcome.notice.isEmpty())
         MessageBoxes::inform(this, outcome.notice);
-    done(Written);
+    done(DialogResult::Done);
 }
 
 void CAmendLanguageMapDlg::reject()
@@ -94,5 +95,5 @@ void CAmendLanguageMapDlg::reject()
             break;
         }
     }
-    done(Left);
+    done(DialogResult::Left);
 }

@@ -1,7 +1,9 @@
 #include "app/CAddNewLanDlg.h"
+#include "app/MainWindowControls.h"
 #include "app/CLexivoDlg.h"
 #include "config/ClientConfig.h"
 #include "controls/DialogTemplate.h"
+#include "controls/DialogResults.h"
 #include "controls/MessageBoxes.h"
 #include "editor/CAmendLanguageMapDlg.h"
 
@@ -110,7 +112,7 @@ void tst_LexivoDlg::startsOnTheDemo()
     QVERIFY(QFileInfo::exists(path(u"language/French (France).ini"_s)));
     QVERIFY(QFileInfo::exists(path(u"Web/LanguageInfo/French_France/pages/live.xml"_s)));
 
-    const auto *languages = control<QComboBox>(dialog.get(), 1001);
+    const auto *languages = control<QComboBox>(dialog.get(), MainWindowControl::Languages);
     QStringList names;
     QList<int> rows;
     for (int i = 0; i < languages->count(); ++i) {
@@ -129,7 +131,7 @@ void tst_LexivoDlg::selectingALanguageListsItsEntries()
 {
     const auto dialog = startDialog();
     QVERIFY(dialog);
-    auto *languages = control<QComboBox>(dialog.get(), 1001);
+    auto *languages = control<QComboBox>(dialog.get(), MainWindowControl::Languages);
     chooseItem(languages, u"German (Germany)"_s);
 
     const auto &entries = dialog->entryList().entries();
@@ -153,9 +155,9 @@ void tst_LexivoDlg::buttonsFollowTheSelection()
 {
     const auto dialog = startDialog();
     QVERIFY(dialog);
-    auto *languages = control<QComboBox>(dialog.get(), 1001);
-    auto *modify = control<QPushButton>(dialog.get(), 1004);
-    auto *adjust = control<QPushButton>(dialog.get(), 1048);
+    auto *languages = control<QComboBox>(dialog.get(), MainWindowControl::Languages);
+    auto *modify = control<QPushButton>(dialog.get(), MainWindowControl::Modify);
+    auto *adjust = control<QPushButton>(dialog.get(), MainWindowControl::AdjustOrder);
     QVERIFY(!modify->isEnabled());
     QVERIFY(!adjust->isEnabled());
 
@@ -172,9 +174,9 @@ void tst_LexivoDlg::enterAndEscapeAreSwallowed()
 {
     const auto dialog = startDialog();
     QVERIFY(dialog);
-    auto *languages = control<QComboBox>(dialog.get(), 1001);
+    auto *languages = control<QComboBox>(dialog.get(), MainWindowControl::Languages);
     languages->setCurrentIndex(1);
-    auto *entries = control<QTableView>(dialog.get(), 1003);
+    auto *entries = control<QTableView>(dialog.get(), MainWindowControl::Entries);
     for (QWidget *target : {static_cast<QWidget *>(entries), static_cast<QWidget *>(languages),
                             static_cast<QWidget *>(dialog.get())}) {
         QTest::keyClick(target, Qt::Key_Escape);
@@ -215,9 +217,9 @@ void tst_LexivoDlg::adjustItemOrder()
 {
     const auto dialog = startDialog();
     QVERIFY(dialog);
-    auto *languages = control<QComboBox>(dialog.get(), 1001);
+    auto *languages = control<QComboBox>(dialog.get(), MainWindowControl::Languages);
     chooseItem(languages, u"German (Germany)"_s);
-    QTest::mouseClick(control<QPushButton>(dialog.get(), 1048), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(dialog.get(), MainWindowControl::AdjustOrder), Qt::LeftButton);
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages.first().text,
              u"German (Germany).ini has been saved as German (Germany)_adjust.ini according to "
@@ -226,7 +228,7 @@ void tst_LexivoDlg::adjustItemOrder()
 
     // A copy that cannot be written is reported.
     TestFiles::makeReadOnly(path(u"language/German (Germany)_adjust.ini"_s));
-    QTest::mouseClick(control<QPushButton>(dialog.get(), 1048), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(dialog.get(), MainWindowControl::AdjustOrder), Qt::LeftButton);
     TestFiles::makeWritable(path(u"language/German (Germany)_adjust.ini"_s));
     QCOMPARE(m_messages.size(), 2);
     QVERIFY(m_messages.last().text.contains(u"German (Germany)_adjust.ini"_s));
@@ -241,14 +243,14 @@ void tst_LexivoDlg::unusableIndexIsReported()
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages.first().text,
              u"LanguageIndex.ini\n Download data fails, make sure the file can read and write."_s);
-    QCOMPARE(control<QComboBox>(dialog.get(), 1001)->count(), 0);
+    QCOMPARE(control<QComboBox>(dialog.get(), MainWindowControl::Languages)->count(), 0);
 }
 
 void tst_LexivoDlg::updateListValues()
 {
     const auto dialog = startDialog();
     QVERIFY(dialog);
-    auto *languages = control<QComboBox>(dialog.get(), 1001);
+    auto *languages = control<QComboBox>(dialog.get(), MainWindowControl::Languages);
     chooseItem(languages, u"German (Germany)"_s);
     const auto before = dialog->entryList().entries();
 
@@ -267,7 +269,7 @@ void tst_LexivoDlg::choosingTheShownLanguageLoadsItAgain()
 {
     const auto dialog = startDialog();
     QVERIFY(dialog);
-    auto *languages = control<QComboBox>(dialog.get(), 1001);
+    auto *languages = control<QComboBox>(dialog.get(), MainWindowControl::Languages);
     chooseItem(languages, u"German (Germany)"_s);
     const EntryOrdinal first = dialog->entryList().entries().at(0).ordinal;
     dialog->UpdateListValues({{first, u"Nicht gespeichert"_s}});
@@ -289,7 +291,7 @@ void tst_LexivoDlg::messageBoxesTakeTheirKeys()
     const auto dialog = startDialog();
     QVERIFY(dialog);
     MessageBoxes::setAnswerer({});
-    chooseItem(control<QComboBox>(dialog.get(), 1001), u"German (Germany)"_s);
+    chooseItem(control<QComboBox>(dialog.get(), MainWindowControl::Languages), u"German (Germany)"_s);
 
     bool pressed = false;
     bool stayedOpen = false;
@@ -300,7 +302,7 @@ void tst_LexivoDlg::messageBoxesTakeTheirKeys()
             box->close();
         });
     });
-    QTest::mouseClick(control<QPushButton>(dialog.get(), 1048), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(dialog.get(), MainWindowControl::AdjustOrder), Qt::LeftButton);
     QVERIFY(pressed);
     QVERIFY(!stayedOpen);
 }
@@ -309,8 +311,8 @@ void tst_LexivoDlg::addLanguageDialogTakesItsKeys_data()
 {
     QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<int>("result");
-    QTest::newRow("Enter adds") << Qt::Key_Return << 5;
-    QTest::newRow("Escape cancels") << Qt::Key_Escape << 6;
+    QTest::newRow("Enter adds") << Qt::Key_Return << int(DialogResult::Done);
+    QTest::newRow("Escape cancels") << Qt::Key_Escape << int(DialogResult::Left);
 }
 
 void tst_LexivoDlg::addLanguageDialogTakesItsKeys()
@@ -329,7 +331,7 @@ void tst_LexivoDlg::addLanguageDialogTakesItsKeys()
         QVERIFY(pressKeyOn(add, key));
         QTimer::singleShot(2000, add, [add] { add->done(0); }); // the key was lost
     });
-    QTest::mouseClick(control<QPushButton>(dialog.get(), 1047), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(dialog.get(), MainWindowControl::AddLanguage), Qt::LeftButton);
     QCOMPARE(ended, result);
 }
 
@@ -337,12 +339,12 @@ void tst_LexivoDlg::tabLeavesTheList()
 {
     const auto dialog = startDialog();
     QVERIFY(dialog);
-    chooseItem(control<QComboBox>(dialog.get(), 1001), u"German (Germany)"_s);
-    auto *entries = control<QTableView>(dialog.get(), 1003);
+    chooseItem(control<QComboBox>(dialog.get(), MainWindowControl::Languages), u"German (Germany)"_s);
+    auto *entries = control<QTableView>(dialog.get(), MainWindowControl::Entries);
     entries->selectRow(3);
     entries->setFocus();
     QVERIFY(pressKeyOn(dialog.get(), Qt::Key_Tab));
-    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(dialog.get(), 1004));
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(dialog.get(), MainWindowControl::Modify));
     QCOMPARE(entries->currentIndex().row(), 3);
 }
 
@@ -356,7 +358,7 @@ void tst_LexivoDlg::sizesAndColumns()
     const QSize tableSize = dialog->size();
     QCOMPARE(dialog->minimumSize(), tableSize);
 
-    auto *entries = control<QTableView>(dialog.get(), 1003);
+    auto *entries = control<QTableView>(dialog.get(), MainWindowControl::Entries);
     QVERIFY(!entries->horizontalScrollBar()->isVisible());
     const int width = entries->viewport()->width();
     QCOMPARE(entries->columnWidth(0), width / 3);

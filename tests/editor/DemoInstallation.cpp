@@ -1,4 +1,5 @@
 #include "DemoInstallation.h"
+#include "app/MainWindowControls.h"
 
 #include "controls/DialogTemplate.h"
 
@@ -35,7 +36,7 @@ DemoInstallation::~DemoInstallation()
 
 void DemoInstallation::select(const QString &displayName)
 {
-    auto *languages = control<QComboBox>(m_main.get(), 1001);
+    auto *languages = control<QComboBox>(m_main.get(), MainWindowControl::Languages);
     chooseItem(languages, displayName);
 }
 

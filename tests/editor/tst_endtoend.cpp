@@ -2,6 +2,8 @@
 // language, on a copy of the demo installation.
 
 #include "DemoInstallation.h"
+#include "app/MainWindowControls.h"
+#include "editor/EditorControls.h"
 
 #include "app/CAddNewLanDlg.h"
 #include "controls/CAmendListCtrl.h"
@@ -80,16 +82,16 @@ void tst_EndToEnd::editOneEntry()
     whenModal<CAmendLanguageMapDlg>(this, [&](CAmendLanguageMapDlg *editor) {
         const int row = editor->currentRow();
         seen.append(editor->rows().row(row).attribute);
-        auto *value = control<CMyEdit>(editor, 1055);
+        auto *value = control<CMyEdit>(editor, EditorControl::Value);
         replaceValue(value, u"Zeitlimit nach Sekunden"_s);
         QTest::keyClick(value, Qt::Key_Return);
         seen.append(statusText(editor->rows().row(row).status));
 
-        auto *list = control<CAmendListCtrl>(editor, 1012);
+        auto *list = control<CAmendListCtrl>(editor, EditorControl::List);
         const QPoint cell = list->visualRect(editor->rows().index(row, 0)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell);
         replaceValue(value, u"Zeitlimit nach %d Sekunden"_s);
-        QTest::mouseClick(control<QPushButton>(editor, 1034), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(editor, EditorControl::Modify), Qt::LeftButton);
         seen.append(statusText(editor->rows().row(row).status));
 
         for (const EditorRow &entry : editor->rows().rows()) {
@@ -98,9 +100,9 @@ void tst_EndToEnd::editOneEntry()
                 && !before.contains(QByteArray('\n' + key)))
                 markedMissing.append(entry.attribute);
         }
-        QTest::mouseClick(control<QPushButton>(editor, 1016), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(editor, EditorControl::Save), Qt::LeftButton);
     });
-    doubleClick(control<QTableView>(&main, 1003), timeout);
+    doubleClick(control<QTableView>(&main, MainWindowControl::Entries), timeout);
 
     QCOMPARE(seen, (QStringList{u"IDS_MSG_TIMEOUT"_s, u"ERROR"_s, u"MODIFIED"_s}));
     QCOMPARE(m_demo->messages.size(), 1); // the question for the first marked row
@@ -132,28 +134,28 @@ void tst_EndToEnd::editOneEntry()
 void tst_EndToEnd::addALanguage()
 {
     CLexivoDlg &main = m_demo->mainWindow();
-    auto *languages = control<QComboBox>(&main, 1001);
+    auto *languages = control<QComboBox>(&main, MainWindowControl::Languages);
     const int languageCount = languages->count();
     m_demo->select(u"German (Germany)"_s);
 
     QString firstOffered;
     whenModal<CAddNewLanDlg>(this, [&](CAddNewLanDlg *add) {
-        auto *choices = control<QComboBox>(add, 1030);
+        auto *choices = control<QComboBox>(add, AddLanguageControl::Languages);
         firstOffered = choices->currentText();
         choices->setCurrentIndex(choices->findText(u"Italian (Italy)"_s));
         whenModal<CAmendLanguageMapDlg>(this, [](CAmendLanguageMapDlg *editor) {
-            auto *value = control<CMyEdit>(editor, 1055);
+            auto *value = control<CMyEdit>(editor, EditorControl::Value);
             editor->SelectRow(0);
             value->setText(u"Va bene"_s);
             editor->CommitValue();
             editor->SelectRow(1);
             value->setText(u"Annulla"_s);
             editor->CommitValue();
-            QTest::mouseClick(control<QPushButton>(editor, 1016), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(editor, EditorControl::Save), Qt::LeftButton);
         });
-        QTest::mouseClick(control<QPushButton>(add, 1), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(add, AddLanguageControl::Add), Qt::LeftButton);
     });
-    QTest::mouseClick(control<QPushButton>(&main, 1047), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&main, MainWindowControl::AddLanguage), Qt::LeftButton);
 
     QCOMPARE(firstOffered, u"Afrikaans (South Africa)"_s);
     QCOMPARE(languages->count(), languageCount + 1);
@@ -191,12 +193,12 @@ void tst_EndToEnd::typingAfterOpeningOnAnEntry()
     whenModal<CAmendLanguageMapDlg>(this, [&](CAmendLanguageMapDlg *editor) {
         const int row = editor->currentRow();
         QVERIFY(pressKeyOn(editor, Qt::Key_Exclam, Qt::ShiftModifier));
-        typed = control<CMyEdit>(editor, 1055)->text();
+        typed = control<CMyEdit>(editor, EditorControl::Value)->text();
         QVERIFY(pressKeyOn(editor, Qt::Key_Return));
         committed = editor->rows().row(row).value;
         editor->reject(); // the question is answered Yes
     });
-    doubleClick(control<QTableView>(&main, 1003), 1);
+    doubleClick(control<QTableView>(&main, MainWindowControl::Entries), 1);
     QCOMPARE(typed, u"Abbrechen!"_s);
     QCOMPARE(committed, u"Abbrechen!"_s);
 }

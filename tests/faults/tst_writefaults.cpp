@@ -1,4 +1,6 @@
 #include "DemoInstallation.h"
+#include "app/MainWindowControls.h"
+#include "editor/EditorControls.h"
 #include "TestFiles.h"
 #include "WriteFault.h"
 #include "config/LanguageCatalogue.h"
@@ -214,7 +216,7 @@ void tst_WriteFaults::userIsTold()
     if (operation == WindowOperation::SaveInEditor) {
         editor = demo.openEditor();
         editor->SelectRow(0);
-        control<CMyEdit>(editor.get(), 1055)->setText(u"Gut"_s);
+        control<CMyEdit>(editor.get(), EditorControl::Value)->setText(u"Gut"_s);
         editor->CommitValue();
     }
     const QString path = demo.path(target);
@@ -229,7 +231,7 @@ void tst_WriteFaults::userIsTold()
         if (editor)
             editor->Save();
         else
-            QTest::mouseClick(control<QPushButton>(&demo.mainWindow(), 1048), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(&demo.mainWindow(), MainWindowControl::AdjustOrder), Qt::LeftButton);
     });
     QCOMPARE(TestFiles::changedFiles(before, folder), QStringList());
     // The demo holds a row too long for its field; the question comes first.
