@@ -13,6 +13,7 @@
 #include "controls/DialogTemplate.h"
 #include "controls/MessageBoxes.h"
 #include "editor/CAmendLanguageMapDlg.h"
+#include "platform/FolderCopy.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,19 +25,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo &entry :
-         QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = QDir(to).filePath(entry.fileName());
-        if (entry.isDir() ? !copyTree(entry.filePath(), target)
-                          : !QFile::copy(entry.filePath(), target))
-            return false;
-    }
-    return true;
-}
 
 bool save(QWidget *window, const QString &folder, const QString &name)
 {
@@ -59,7 +47,7 @@ int main(int argc, char *argv[])
     const QString pictures = QDir().absoluteFilePath(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(pictures);
     QTemporaryDir installation;
-    if (!copyTree(demo + u"/installation"_s, installation.path()))
+    if (!copyFolderTree(demo + u"/installation"_s, installation.path()))
         return 1;
     QDir::setCurrent(installation.path());
     MessageBoxes::setAnswerer([](const MessageBoxes::Shown &) { return true; });

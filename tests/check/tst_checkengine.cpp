@@ -2,6 +2,7 @@
 #include "FixedTextMeasurer.h"
 #include "TestFiles.h"
 #include "config/ClientConfig.h"
+#include "config/ReconcileIndex.h"
 #include "editor/ClientFonts.h"
 #include "editor/EditorRowModel.h"
 #include "editor/ReferenceChoice.h"
