@@ -41,6 +41,7 @@ CAmendLanguageMapDlg::CAmendLanguageMapDlg(EditorContext context, QWidget *paren
     setWindowTitle(u"Translation in Process"_s);
     buildControls();
     connectControls();
+    buildActions();
     DialogKeyFilter::install(this, [this](QKeyEvent *event, QWidget *target) {
         return handleKey(event, target);
     });
@@ -85,7 +86,12 @@ void CAmendLanguageMapDlg::buildControls()
          {Id::Cancel, Kind::Button, u"Cancel"_s, {566, 311, 50, 14}}});
     setMinimumSize(size());
 
-    m_list->setModel(&m_rows);
+    m_filter = new EditorRowFilter(&m_rows, this);
+    m_list->setModel(m_filter);
+    m_shownCount = new QLabel(this);
+    m_shownCount->setObjectName(u"shownCount"_s);
+    m_shownCount->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    m_shownCount->hide();
 
     m_search = control<QLineEdit>(this, EditorControl::SearchText);
     m_byAttribute = control<QRadioButton>(this, EditorControl::ByAttribute);
@@ -276,4 +282,8 @@ void CAmendLanguageMapDlg::layoutControls()
     m_save->setGeometry(width - 230, height - 40, 100, 30);
     m_cancel->setGeometry(width - 110, height - 40, 100, 30);
     m_removeRedundant->move(10, height - 40);
+    // Right above the list, beside the Modify group, where the template
+    // leaves room.
+    const int left = m_referenceLanguages->x();
+    m_shownCount->setGeometry(left, 270 - 22, qMax(0, width - 10 - left), 20);
 }

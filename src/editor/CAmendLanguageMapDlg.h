@@ -1,11 +1,15 @@
 #pragma once
 
+#include "CommitCommand.h"
 #include "EditorContext.h"
+#include "EditorRowFilter.h"
 #include "EditorRowModel.h"
+#include "EditorSearch.h"
 #include "LengthLimits.h"
 #include "TextMeasurer.h"
 
 #include <QDialog>
+#include <QUndoStack>
 
 #include <memory>
 #include <optional>
@@ -44,6 +48,8 @@ public:
     int exec() override;
 
     const EditorRowModel &rows() const { return m_rows; }
+    const EditorRowFilter &filter() const { return *m_filter; }
+    QUndoStack &history() { return m_history; }
     const LengthLimits &lengthLimits() const { return m_limits; }
     // The row shown in the edit fields, or -1.
     int currentRow() const;
@@ -55,6 +61,13 @@ public:
     void Save();
     void SaveAs();
 
+    // Beyond the template, on the list's context menu and on shortcuts the
+    // key table leaves free (see buildActions).
+    void setFilter(EditorRowFilter::Kind kind);
+    void findBlankFromSelection(); // forward from the selected row, once round
+    void copyReference(); // the reference into the value field, uncommitted
+    void takeSuggestion(); // the offered value into the value field, uncommitted
+
 public slots:
     void reject() override;
 
@@ -65,6 +78,18 @@ protected:
 private:
     void buildControls();
     void connectControls();
+    void buildActions();
+    void showContextMenu(const QPoint &position);
+    int modelRow(const QModelIndex &viewIndex) const;
+    QModelIndex viewIndex(int modelRow) const;
+    EditorSearch::Visible shownRows() const;
+    void recordCommit(int row, const RowState &before);
+    void showUndoneRow(int row);
+    bool undoKeyForAField(QKeyEvent *event, QWidget *target) const;
+    bool handleHistoryKey(QKeyEvent *event, QWidget *target);
+    void setFieldText(const QString &text);
+    void offerSuggestion();
+    void updateShownCount(const QString &note = {});
     void fill();
     void fillReferenceLanguages();
     void LoadReference();
@@ -89,6 +114,9 @@ private:
     bool m_initialised = false;
 
     EditorRowModel m_rows;
+    EditorRowFilter *m_filter = nullptr;
+    QUndoStack m_history;
+    QList<QAction *> m_filterActions; // in the order of EditorRowFilter::Kind
     LengthLimits m_limits;
     std::unique_ptr<TextMeasurer> m_measurer;
 
@@ -116,4 +144,5 @@ private:
     QPushButton *m_cancel = nullptr;
     QPushButton *m_saveAs = nullptr;
     QPushButton *m_removeRedundant = nullptr;
+    QLabel *m_shownCount = nullptr;
 };

@@ -24,6 +24,15 @@ void EditorRowModel::setStatus(int row, EntryStatus status)
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
+void EditorRowModel::setRowState(int row, const QString &value, EntryStatus status)
+{
+    if (!checkIndex(index(row, 0), CheckIndexOption::IndexIsValid))
+        return;
+    m_rows[row].value = value;
+    m_rows[row].status = status;
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
 EntryStatus EditorRowModel::GetItemStatus(int row) const
 {
     if (row < 0 || row >= m_rows.size())

@@ -35,6 +35,8 @@ public:
     int rowOfOrdinal(EntryOrdinal ordinal) const { return m_rowByOrdinal.value(ordinal, -1); }
 
     void setStatus(int row, EntryStatus status);
+    // Puts a row back to a value and status it had (undo and redo).
+    void setRowState(int row, const QString &value, EntryStatus status);
     // The row's status; None out of range.
     EntryStatus GetItemStatus(int row) const;
 

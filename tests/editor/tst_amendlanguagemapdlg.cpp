@@ -182,7 +182,7 @@ void tst_AmendLanguageMapDlg::rowColours()
 
     const QImage image = list->viewport()->grab().toImage();
     const auto colourOf = [&](int row) {
-        const QRect cell = list->visualRect(editor->rows().index(row, 2));
+        const QRect cell = list->visualRect(list->model()->index(row, 2));
         return image.pixelColor(cell.right() - 2, cell.top() + 1).rgb();
     };
     QCOMPARE(colourOf(tooLong), QColor(255, 0, 0).rgb());
@@ -191,7 +191,7 @@ void tst_AmendLanguageMapDlg::rowColours()
 
     editor->SelectRow(plain);
     const QImage after = list->viewport()->grab().toImage();
-    const QRect modified = list->visualRect(editor->rows().index(0, 2));
+    const QRect modified = list->visualRect(list->model()->index(0, 2));
     QCOMPARE(after.pixelColor(modified.right() - 2, modified.top() + 1).rgb(),
              QColor(255, 255, 93).rgb());
 }
@@ -275,7 +275,7 @@ void tst_AmendLanguageMapDlg::previewOnDoubleClick()
     const auto editor = m_demo->openEditor();
     auto *list = control<CAmendListCtrl>(editor.get(), EditorControl::List);
     const int row = rowOf(*editor, u"IDS_TAB_SETTINGS"_s);
-    list->scrollTo(editor->rows().index(row, 0));
+    list->scrollTo(list->model()->index(row, 0));
 
     QString sample, value;
     QTimer::singleShot(0, this, [&] {
@@ -286,7 +286,7 @@ void tst_AmendLanguageMapDlg::previewOnDoubleClick()
         value = control<StaticTextBox>(preview, ViewControl::ValueBox)->text();
         preview->accept();
     });
-    const QPoint centre = list->visualRect(editor->rows().index(row, 1)).center();
+    const QPoint centre = list->visualRect(list->model()->index(row, 1)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
     QCOMPARE(sample, u"Settings"_s);

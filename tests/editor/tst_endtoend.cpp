@@ -88,7 +88,7 @@ void tst_EndToEnd::editOneEntry()
         seen.append(statusText(editor->rows().row(row).status));
 
         auto *list = control<CAmendListCtrl>(editor, EditorControl::List);
-        const QPoint cell = list->visualRect(editor->rows().index(row, 0)).center();
+        const QPoint cell = list->visualRect(list->model()->index(row, 0)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell);
         replaceValue(value, u"Zeitlimit nach %d Sekunden"_s);
         QTest::mouseClick(control<QPushButton>(editor, EditorControl::Modify), Qt::LeftButton);
