@@ -6,9 +6,9 @@
 
 namespace {
 
-// The last "=" of line, given its first. Values seldom hold a second one, and
-// the forward search for it (memchr) takes a tenth of the time a language's
-// loading spent in the backward search through every value.
+// The last "=" of line, given its first. Values seldom hold a second one, so
+// searching forward with memchr beats QByteArrayView::lastIndexOf, a plain
+// loop back through the whole value: a twentieth of a language's loading.
 qsizetype lastEqualsSign(QByteArrayView line, qsizetype first)
 {
     for (qsizetype next = line.indexOf('=', first + 1); next >= 0;

@@ -15,9 +15,11 @@
 // case: keys are equal when their upper-case forms are, and of equal keys
 // the lowest ordinal is found. Loading a language looks up a key per line.
 //
-// The keys are held once, one after the other in one string: a look-up then
-// compares a key where the index points, without chasing a pointer to a
-// string of its own, which cost as much as the rest of a language's loading.
+// The keys are held once, one after the other in one string, and the index
+// keeps a hash beside each key's position, ASCII keys hashed as their bytes:
+// a look-up then mostly reads one slot and compares one key in place. With a
+// QHash of the keys, which compares a string of its own at every probe, a
+// language took a quarter longer to load.
 class ReferenceKeys
 {
 public:
@@ -42,8 +44,6 @@ public:
     std::optional<EntryOrdinal> find(QByteArrayView key) const;
 
 private:
-    // A slot of an open-addressing table; the hash beside the position spares
-    // nearly every compare of keys that only share a slot.
     struct Slot
     {
         quint32 hash = 0;
