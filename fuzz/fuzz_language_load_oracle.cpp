@@ -34,7 +34,8 @@ QByteArray reference()
                       "ID=plain\r\n"
                       "STRASSE=street\r\n"
                       "\xEF\xAC\x80=ligature\r\n"
-                      "\xE2\x80\xAF" "NB\xC2\xA0=no-break spaces\r\n"
+                      "\xE2\x80\xAF"
+                      "NB\xC2\xA0=no-break spaces\r\n"
                       "K\xF0\x9F\x98\x80=outside the BMP\r\n";
     for (int i = 0; i < 40; ++i)
         file += "IDS_KEY_" + QByteArray::number(i).rightJustified(3, '0') + "=v\r\n";
@@ -108,9 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const Stores stores;
     const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString path
-        = FuzzScratch::write(QStringLiteral("language/") + LanguageName + QStringLiteral(".ini"),
-                             input);
+    const QString path = FuzzScratch::write(
+        QStringLiteral("language/") + LanguageName + QStringLiteral(".ini"), input);
     checkLoad(stores.wide, path);
     checkLoad(stores.utf8, path);
     checkReferenceKeys(input);

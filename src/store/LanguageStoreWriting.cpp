@@ -79,8 +79,9 @@ Result<> LanguageStore::recreateWithReferenceKeys(const QString &path,
     ProfileFile document { QString() };
     const QByteArray section = TextSection.toUtf8();
     const QByteArray valueBytes = value.toUtf8();
-    for (EntryOrdinal ordinal = m_referenceKeys.first(); ordinal != m_referenceKeys.end(); ++ordinal)
-        document.writeKeyNarrow(section, m_referenceKeys.key(ordinal).toUtf8(), valueBytes);
+    const ReferenceKeys &keys = m_referenceKeys;
+    for (EntryOrdinal ordinal = keys.first(); ordinal != keys.end(); ++ordinal)
+        document.writeKeyNarrow(section, keys.key(ordinal).toUtf8(), valueBytes);
     return writeFileSafely(path, initialBytes + document.contents());
 }
 

@@ -73,7 +73,8 @@ std::optional<EntryOrdinal> ReferenceKeys::find(QStringView key) const
     if (!QtPrivate::isAscii(key))
         return findUpper(key.toString().toUpper());
     KeyBuffer buffer;
-    const QLatin1StringView upperKey = upperAsciiView(key.utf16(), key.utf16() + key.size(), buffer);
+    const QLatin1StringView upperKey
+        = upperAsciiView(key.utf16(), key.utf16() + key.size(), buffer);
     return findUpper(upperKey, hashOfAscii(upperKey));
 }
 
@@ -92,7 +93,8 @@ quint32 ReferenceKeys::hashOf(QStringView upperKey)
     if (!QtPrivate::isAscii(upperKey))
         return quint32(qHash(upperKey));
     KeyBuffer buffer;
-    return hashOfAscii(upperAsciiView(upperKey.utf16(), upperKey.utf16() + upperKey.size(), buffer));
+    return hashOfAscii(
+        upperAsciiView(upperKey.utf16(), upperKey.utf16() + upperKey.size(), buffer));
 }
 
 std::optional<EntryOrdinal> ReferenceKeys::findUpper(QStringView upperKey) const
@@ -100,8 +102,7 @@ std::optional<EntryOrdinal> ReferenceKeys::findUpper(QStringView upperKey) const
     return findUpper(upperKey, hashOf(upperKey));
 }
 
-template<typename View>
-size_t ReferenceKeys::slotOf(View upperKey, quint32 hash) const
+template<typename View> size_t ReferenceKeys::slotOf(View upperKey, quint32 hash) const
 {
     const size_t mask = m_slots.size() - 1;
     for (size_t index = hash & mask;; index = (index + 1) & mask) {

@@ -59,8 +59,7 @@ private:
     }
     // The slot holding upperKey, or the free slot where it belongs; upperKey
     // is a QStringView or, for an ASCII key, a QLatin1StringView.
-    template<typename View>
-    size_t slotOf(View upperKey, quint32 hash) const;
+    template<typename View> size_t slotOf(View upperKey, quint32 hash) const;
     template<typename View>
     std::optional<EntryOrdinal> findUpper(View upperKey, quint32 hash) const;
     std::optional<EntryOrdinal> findUpper(QStringView upperKey) const;

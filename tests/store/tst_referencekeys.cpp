@@ -32,13 +32,19 @@ void tst_ReferenceKeys::find_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<EntryOrdinal>("ordinal"); // Missing when no key matches
 
-    const QStringList keys = { u"TITLE"_s, u"IDS_CAMERA_00001"_s, u"IDS_CAMERA_00002"_s, u"A"_s,
-                               u"TITLE"_s, u"IDS_A_VERY_LONG_KEY_OF_THIRTY_ONE"_s, u"\u00C9TAT"_s,
-                               u"ID"_s, u"STRASSE"_s };
+    const QStringList keys = { u"TITLE"_s,
+                               u"IDS_CAMERA_00001"_s,
+                               u"IDS_CAMERA_00002"_s,
+                               u"A"_s,
+                               u"TITLE"_s,
+                               u"IDS_A_VERY_LONG_KEY_OF_THIRTY_ONE"_s,
+                               u"\u00C9TAT"_s,
+                               u"ID"_s,
+                               u"STRASSE"_s };
     QTest::newRow("exact") << keys << u"IDS_CAMERA_00002"_s << First + 2;
     QTest::newRow("lower case") << keys << u"ids_camera_00001"_s << First + 1;
-    QTest::newRow("mixed case, long") << keys << u"ids_a_Very_long_key_of_thirty_one"_s
-                                      << First + 5;
+    QTest::newRow("mixed case, long")
+        << keys << u"ids_a_Very_long_key_of_thirty_one"_s << First + 5;
     QTest::newRow("one character") << keys << u"a"_s << First + 3;
     QTest::newRow("a repeated key gives its lowest ordinal") << keys << u"title"_s << First;
     QTest::newRow("prefix of a key") << keys << u"IDS_CAMERA_0000"_s << Missing;
