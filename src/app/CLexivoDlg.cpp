@@ -1,5 +1,6 @@
 #include "CLexivoDlg.h"
 #include "MainWindowControls.h"
+#include "MainWindowShortcuts.h"
 
 #include "CAboutDlg.h"
 #include "CAddNewLanDlg.h"
@@ -47,7 +48,7 @@ CLexivoDlg::CLexivoDlg(const ClientConfig &config, QWidget *parent)
     });
 
     auto *about = new QAction(u"&About Lexivo..."_s, this);
-    about->setShortcut(QKeySequence::HelpContents);
+    about->setShortcut(MainWindowShortcut::about());
     connect(about, &QAction::triggered, this, &CLexivoDlg::showAbout);
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -4,6 +4,7 @@
 // menu and on a shortcut that the editor's key table leaves free.
 
 #include "CAmendLanguageMapDlg.h"
+#include "EditorShortcuts.h"
 
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"
@@ -20,34 +21,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct FilterChoice
-{
-    EditorRowFilter::Kind kind;
-    const char16_t *text;
-    QKeyCombination keys;
-};
-
-const FilterChoice FilterChoices[] = {
-    {EditorRowFilter::AllRows, u"All Rows", Qt::CTRL | Qt::Key_0},
-    {EditorRowFilter::BlankValues, u"Blank Values", Qt::CTRL | Qt::Key_1},
-    {EditorRowFilter::Errors, u"ERROR Rows", Qt::CTRL | Qt::Key_2},
-    {EditorRowFilter::TooLong, u"TOO LONG Rows", Qt::CTRL | Qt::Key_3},
-    {EditorRowFilter::AnyStatus, u"Rows With A Status", Qt::CTRL | Qt::Key_4},
-    {EditorRowFilter::SameAsReference, u"Values Equal To The Reference", Qt::CTRL | Qt::Key_5},
-};
-
-const QKeySequence RedoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                 QKeySequence(Qt::CTRL | Qt::Key_Y)};
-
 bool isRedoKey(const QKeyEvent *event)
 {
-    const QKeySequence pressed(event->keyCombination());
-    return pressed == RedoKeys[0] || pressed == RedoKeys[1];
+    return EditorShortcut::Redo.contains(QKeySequence(event->keyCombination()));
 }
 
 bool isUndoKey(const QKeyEvent *event)
 {
-    return QKeySequence(event->keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Z);
+    return QKeySequence(event->keyCombination()) == EditorShortcut::Undo;
 }
 
 } // namespace
@@ -62,21 +43,21 @@ void CAmendLanguageMapDlg::buildActions()
         addAction(action);
         return action;
     };
-    command(u"Next Blank Value"_s, {Qt::CTRL | Qt::Key_J},
-            &CAmendLanguageMapDlg::findBlankFromSelection);
-    command(u"Copy The Reference"_s, {Qt::CTRL | Qt::Key_B}, &CAmendLanguageMapDlg::copyReference);
-    command(u"Take The Suggested Value"_s, {Qt::CTRL | Qt::SHIFT | Qt::Key_B},
+    using namespace EditorShortcut;
+    command(u"Next Blank Value"_s, {NextBlank}, &CAmendLanguageMapDlg::findBlankFromSelection);
+    command(u"Copy The Reference"_s, {CopyReference}, &CAmendLanguageMapDlg::copyReference);
+    command(u"Take The Suggested Value"_s, {TakeSuggestion},
             &CAmendLanguageMapDlg::takeSuggestion);
 
     QAction *undo = m_history.createUndoAction(this, u"Undo Commit"_s);
-    undo->setShortcut(Qt::CTRL | Qt::Key_Z);
+    undo->setShortcut(Undo);
     QAction *redo = m_history.createRedoAction(this, u"Redo Commit"_s);
-    redo->setShortcuts({RedoKeys[0], RedoKeys[1]});
+    redo->setShortcuts(Redo);
     addActions({undo, redo});
 
     auto *filters = new QActionGroup(this);
-    for (const FilterChoice &choice : FilterChoices) {
-        auto *action = new QAction(QString::fromUtf16(choice.text), filters);
+    for (const Filter &choice : EditorShortcut::filters()) {
+        auto *action = new QAction(choice.text, filters);
         action->setShortcut(choice.keys);
         action->setCheckable(true);
         action->setChecked(choice.kind == EditorRowFilter::AllRows);
