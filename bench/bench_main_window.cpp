@@ -6,13 +6,13 @@
 
 #include "BenchTiming.h"
 #include "app/MainWindowControls.h"
-#include "editor/EditorControls.h"
+#include "editorwindow/EditorControls.h"
 #include "SyntheticInstallation.h"
 #include "app/CLexivoDlg.h"
 #include "config/ClientConfig.h"
 #include "controls/CWaitingDlg.h"
 #include "controls/DialogTemplate.h"
-#include "editor/CAmendLanguageMapDlg.h"
+#include "editorwindow/CAmendLanguageMapDlg.h"
 #include "platform/SafeFileWriter.h"
 
 #include <QApplication>

@@ -12,7 +12,7 @@
 #include "controls/CWaitingDlg.h"
 #include "controls/DialogTemplate.h"
 #include "controls/MessageBoxes.h"
-#include "editor/CAmendLanguageMapDlg.h"
+#include "editorwindow/CAmendLanguageMapDlg.h"
 #include "platform/FolderCopy.h"
 
 #include <QApplication>

@@ -11,7 +11,7 @@
 #include "controls/DialogTemplate.h"
 #include "editor/ClientFonts.h"
 #include "controls/MessageBoxes.h"
-#include "editor/CAmendLanguageMapDlg.h"
+#include "editorwindow/CAmendLanguageMapDlg.h"
 #include "platform/TextCodec.h"
 
 #include <QAction>

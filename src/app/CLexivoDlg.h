@@ -2,7 +2,7 @@
 
 #include "EntryListModel.h"
 #include "application/Installation.h"
-#include "editor/EditorContext.h"
+#include "editorwindow/EditorContext.h"
 
 #include <QDialog>
 

@@ -5,7 +5,7 @@
 #include "controls/DialogTemplate.h"
 #include "controls/DialogResults.h"
 #include "controls/MessageBoxes.h"
-#include "editor/CAmendLanguageMapDlg.h"
+#include "editorwindow/CAmendLanguageMapDlg.h"
 
 #include "ComboChoice.h"
 #include "ModalDialogs.h"

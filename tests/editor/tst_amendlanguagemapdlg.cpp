@@ -1,6 +1,6 @@
 #include "DemoInstallation.h"
 #include "controls/ViewControls.h"
-#include "editor/EditorControls.h"
+#include "editorwindow/EditorControls.h"
 
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"

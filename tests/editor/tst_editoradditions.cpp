@@ -7,7 +7,7 @@
 #include "controls/CMyEdit.h"
 #include "controls/DialogTemplate.h"
 #include "controls/DialogResults.h"
-#include "editor/EditorControls.h"
+#include "editorwindow/EditorControls.h"
 
 #include "ModalDialogs.h"
 #include "TestFiles.h"

@@ -1,5 +1,5 @@
 #include "DemoInstallation.h"
-#include "editor/EditorControls.h"
+#include "editorwindow/EditorControls.h"
 
 #include "controls/DialogResults.h"
 #include "controls/CAmendListCtrl.h"

@@ -3,7 +3,7 @@
 
 #include "DemoInstallation.h"
 #include "app/MainWindowControls.h"
-#include "editor/EditorControls.h"
+#include "editorwindow/EditorControls.h"
 
 #include "app/CAddNewLanDlg.h"
 #include "controls/CAmendListCtrl.h"

@@ -1,6 +1,6 @@
 #include "DemoInstallation.h"
 #include "app/MainWindowControls.h"
-#include "editor/EditorControls.h"
+#include "editorwindow/EditorControls.h"
 #include "TestFiles.h"
 #include "WriteFault.h"
 #include "config/LanguageCatalogue.h"

@@ -4,7 +4,7 @@
 // menu and on a shortcut that the editor's key table leaves free.
 
 #include "CAmendLanguageMapDlg.h"
-#include "EditorShortcuts.h"
+#include "editor/EditorShortcuts.h"
 
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"

@@ -3,8 +3,8 @@
 #include "CAmendLanguageMapDlg.h"
 #include "EditorControls.h"
 
-#include "EditorSearch.h"
-#include "TranslationChecks.h"
+#include "editor/EditorSearch.h"
+#include "editor/TranslationChecks.h"
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"
 #include "controls/DialogTemplate.h"

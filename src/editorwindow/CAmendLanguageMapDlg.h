@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CommitCommand.h"
+#include "editor/CommitCommand.h"
 #include "EditorContext.h"
-#include "EditorRowFilter.h"
-#include "EditorRowModel.h"
-#include "EditorSearch.h"
-#include "LengthLimits.h"
-#include "TextMeasurer.h"
+#include "editor/EditorRowFilter.h"
+#include "editor/EditorRowModel.h"
+#include "editor/EditorSearch.h"
+#include "editor/LengthLimits.h"
+#include "editor/TextMeasurer.h"
 
 #include <QDialog>
 #include <QUndoStack>

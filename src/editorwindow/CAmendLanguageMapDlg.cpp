@@ -1,9 +1,9 @@
 #include "CAmendLanguageMapDlg.h"
 #include "EditorControls.h"
 
-#include "ClientFonts.h"
-#include "ReferenceChoice.h"
-#include "TranslationChecks.h"
+#include "editor/ClientFonts.h"
+#include "editor/ReferenceChoice.h"
+#include "editor/TranslationChecks.h"
 #include "application/Installation.h"
 #include "config/ClientConfig.h"
 #include "controls/CAmendListCtrl.h"
