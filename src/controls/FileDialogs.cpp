@@ -22,4 +22,11 @@ QString saveFileName(QWidget *parent, const QString &initialName, const QString 
                                         QDir::current().filePath(initialName), filter);
 }
 
+QString openFileName(QWidget *parent, const QString &filter)
+{
+    if (s_chooser)
+        return s_chooser(QString());
+    return QFileDialog::getOpenFileName(parent, QString(), QDir::currentPath(), filter);
+}
+
 } // namespace FileDialogs

@@ -14,8 +14,11 @@ namespace FileDialogs {
 // when cancelled.
 QString saveFileName(QWidget *parent, const QString &initialName, const QString &filter);
 
+// The path of an existing file chosen in an open dialog; empty when cancelled.
+QString openFileName(QWidget *parent, const QString &filter);
+
 // While a chooser is installed no dialog is shown; it gets the initial name
-// and gives the path.
+// (empty for an open dialog) and gives the path.
 using Chooser = std::function<QString(const QString &initialName)>;
 void setChooser(Chooser chooser);
 

@@ -67,6 +67,8 @@ public:
     void findBlankFromSelection(); // forward from the selected row, once round
     void copyReference(); // the reference into the value field, uncommitted
     void takeSuggestion(); // the offered value into the value field, uncommitted
+    // Values of an XLIFF file committed as if typed, then a report of them.
+    void importTranslation();
 
 public slots:
     void reject() override;

@@ -49,6 +49,8 @@ void CAmendLanguageMapDlg::buildActions()
     command(u"Take The Suggested Value"_s, {TakeSuggestion},
             &CAmendLanguageMapDlg::takeSuggestion);
 
+    command(u"Import translation…"_s, {}, &CAmendLanguageMapDlg::importTranslation);
+
     QAction *undo = m_history.createUndoAction(this, u"Undo Commit"_s);
     undo->setShortcut(Undo);
     QAction *redo = m_history.createRedoAction(this, u"Redo Commit"_s);
@@ -77,7 +79,7 @@ void CAmendLanguageMapDlg::showContextMenu(const QPoint &position)
     menu.addActions(m_filterActions);
     menu.addSeparator();
     // The commands in the order they were added: next blank, reference,
-    // suggestion, undo, redo.
+    // suggestion, import, undo, redo.
     for (QAction *action : actions()) {
         if (!m_filterActions.contains(action))
             menu.addAction(action);

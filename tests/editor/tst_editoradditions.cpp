@@ -4,7 +4,12 @@
 
 #include "DemoInstallation.h"
 
+#include "application/Installation.h"
 #include "controls/CMyEdit.h"
+#include "controls/FileDialogs.h"
+#include "editor/ClientFonts.h"
+#include "editor/ReferenceChoice.h"
+#include "exchange/XliffExport.h"
 #include "controls/DialogTemplate.h"
 #include "controls/DialogResults.h"
 #include "editorwindow/EditorControls.h"
@@ -14,6 +19,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -28,6 +34,8 @@ private slots:
     void saveUnderAFilterWritesHiddenRows();
     void undoAndRedoOfCommits();
     void nextBlankAndTheReference();
+    void importCommitsAsTyped();
+    void exportedAndImportedBackChangesNothing();
 
 private:
     std::unique_ptr<CAmendLanguageMapDlg> openGerman();
@@ -46,6 +54,7 @@ void tst_EditorAdditions::init()
 
 void tst_EditorAdditions::cleanup()
 {
+    FileDialogs::setChooser({});
     m_demo.reset();
 }
 
@@ -147,6 +156,94 @@ void tst_EditorAdditions::nextBlankAndTheReference()
     QCOMPARE(value(editor.get())->text(), editor->rows().row(blank).reference);
     QCOMPARE(editor->rows().row(blank).value.trimmed(), QString());
     QCOMPARE(editor->history().count(), 0);
+}
+
+namespace {
+
+QByteArray xliffFor(const QByteArray &units)
+{
+    return R"(<?xml version="1.0" encoding="UTF-8"?>
+<xliff version="1.2" xmlns="urn:oasis:names:tc:xliff:document:1.2">
+<file original="German (Germany).ini" source-language="en-US" target-language="de-DE"
+      datatype="plaintext"><body>)"
+        + units + "</body></file></xliff>\n";
+}
+
+QStringList statuses(const EditorRowModel &rows)
+{
+    QStringList texts;
+    for (const EditorRow &row : rows.rows())
+        texts.append(statusText(row.status));
+    return texts;
+}
+
+} // namespace
+
+// Imported values are committed as if typed, one undoable step each, and
+// reported; the files change only with Save.
+void tst_EditorAdditions::importCommitsAsTyped()
+{
+    const QString file = m_demo->path(u"de.xlf"_s);
+    TestFiles::write(file, xliffFor(R"(
+<trans-unit id="IDS_OK"><source>OK</source><target>Jawohl</target></trans-unit>
+<trans-unit id="IDS_CANCEL"><source>Cancel</source><target>Abbrechen</target></trans-unit>
+<trans-unit id="../../etc/passwd"><source>x</source><target>y</target></trans-unit>
+<trans-unit id="IDS_MSG_TIMEOUT"><source>x</source><target>ohne Zahl</target></trans-unit>)"));
+    FileDialogs::setChooser([&](const QString &) { return file; });
+    const QString german = m_demo->path(u"language/German (Germany).ini"_s);
+    const QByteArray before = TestFiles::read(german);
+
+    const auto editor = openGerman();
+    editor->importTranslation();
+    const EditorRowModel &rows = editor->rows();
+    const auto rowOf = [&](const QString &attribute) {
+        for (int row = 0; row < rows.rowCount(); ++row) {
+            if (rows.row(row).attribute == attribute)
+                return row;
+        }
+        return -1;
+    };
+    QCOMPARE(rows.row(rowOf(u"IDS_OK"_s)).value, u"Jawohl"_s);
+    QCOMPARE(rows.row(rowOf(u"IDS_OK"_s)).status, EntryStatus::Modified);
+    QCOMPARE(rows.row(rowOf(u"IDS_MSG_TIMEOUT"_s)).status, EntryStatus::Error);
+    QCOMPARE(editor->history().count(), 2);
+    QCOMPARE(TestFiles::read(german), before);
+
+    auto *report = editor->findChild<QDialog *>();
+    QVERIFY(report && report->isVisible());
+    QCOMPARE(report->findChild<QTreeWidget *>()->topLevelItemCount(), 4);
+    QVERIFY(report->findChild<QLabel *>(u"summary"_s)->text().startsWith(
+        u"2 imported, 1 of them failing a check\n1 unchanged"_s));
+
+    editor->history().undo();
+    editor->history().undo();
+    QCOMPARE(rows.row(rowOf(u"IDS_OK"_s)).value, u"OK"_s);
+    QCOMPARE(rows.row(rowOf(u"IDS_OK"_s)).status, EntryStatus::None);
+}
+
+void tst_EditorAdditions::exportedAndImportedBackChangesNothing()
+{
+    const auto editor = openGerman();
+    Installation &installation = m_demo->mainWindow().installation();
+    const LanguageCatalogue &catalogue = installation.catalogue();
+    const int german = m_demo->mainWindow().selectedLanguage();
+    const QString file = m_demo->path(u"de.xlf"_s);
+    const Result<XliffExport> exported = writeXliff(
+        file,
+        XliffExportInput::read(installation.languageStore(), &installation.webLanguageStore(),
+                               catalogue, german,
+                               defaultReferenceLanguage(catalogue,
+                                                        installation.presentLanguages(), german),
+                               editor->lengthLimits()));
+    QVERIFY(exported);
+    QVERIFY(exported->units > 200);
+
+    const QStringList before = statuses(editor->rows());
+    FileDialogs::setChooser([&](const QString &) { return file; });
+    editor->importTranslation();
+    QCOMPARE(editor->history().count(), 0);
+    QCOMPARE(statuses(editor->rows()), before);
+    QVERIFY(editor->findChild<QLabel *>(u"summary"_s)->text().startsWith(u"0 imported"_s));
 }
 
 QTEST_MAIN(tst_EditorAdditions)
