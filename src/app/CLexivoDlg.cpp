@@ -8,6 +8,7 @@
 #include "controls/DialogTemplate.h"
 #include "controls/MessageBoxes.h"
 #include "editor/CAmendLanguageMapDlg.h"
+#include "overview/COverviewDlg.h"
 #include "platform/TextCodec.h"
 
 #include <QAction>
@@ -56,6 +57,10 @@ CLexivoDlg::CLexivoDlg(const ClientConfig &config, QWidget *parent)
         return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
     });
 
+    auto *overview = new QAction(u"&Overview..."_s, this);
+    overview->setShortcut(Qt::CTRL | Qt::Key_I);
+    connect(overview, &QAction::triggered, this, &CLexivoDlg::showOverview);
+    addAction(overview);
     auto *about = new QAction(u"&About Lexivo..."_s, this);
     about->setShortcut(QKeySequence::HelpContents);
     connect(about, &QAction::triggered, this, &CLexivoDlg::showAbout);
@@ -271,6 +276,17 @@ void CLexivoDlg::openEditor(std::optional<EntryOrdinal> preselected)
         MessageBoxes::inform(this, removed.error());
 }
 
+bool CLexivoDlg::openEditorOn(int catalogueRow)
+{
+    const int item = m_languages->findData(catalogueRow);
+    if (item < 0)
+        return false;
+    m_languages->setCurrentIndex(item);
+    selectLanguage();
+    openEditor(std::nullopt);
+    return true;
+}
+
 void CLexivoDlg::addLanguage()
 {
     CAddNewLanDlg chooser(m_config.catalogue, m_presentLanguages, this);
@@ -302,6 +318,16 @@ void CLexivoDlg::showAbout()
 {
     CAboutDlg about(this);
     about.exec();
+}
+
+// The editor reads its length limits beside the executable, as the overview's
+// check does.
+void CLexivoDlg::showOverview()
+{
+    COverviewDlg overview({m_startDirectory, executableFolder(), m_config.catalogue,
+                           [this](int catalogueRow) { return openEditorOn(catalogueRow); }},
+                          this);
+    overview.exec();
 }
 
 void CLexivoDlg::resizeEvent(QResizeEvent *event)
