@@ -61,6 +61,7 @@ void COverviewDlg::buildControls()
     m_table->setTabKeyNavigation(false);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
     QHeaderView *header = m_table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(OverviewModel::LanguageColumn, QHeaderView::Stretch);
@@ -128,8 +129,6 @@ void COverviewDlg::recheck(const QString &language)
 void COverviewDlg::languageChecked(int checked, int total, const LanguageSummary &summary)
 {
     m_model.setSummary(summary);
-    if (!m_table->currentIndex().isValid())
-        m_table->selectRow(0);
     if (m_single.isEmpty()) {
         m_reported.insert(summary.name);
         showProgress(u"Checked %1 of %2 languages..."_s.arg(checked).arg(total), checked, total);
@@ -152,6 +151,9 @@ void COverviewDlg::finished(const QString &error)
     } else {
         if (m_single.isEmpty())
             m_model.keepOnly(m_reported);
+        // Enter opens a language from the start.
+        if (!m_table->currentIndex().isValid())
+            m_table->selectRow(0);
         m_status->setText(outcomeText());
     }
     emit checked();
