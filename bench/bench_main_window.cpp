@@ -5,12 +5,14 @@
 // reading the files involved once. Best of several runs.
 
 #include "BenchTiming.h"
+#include "app/MainWindowControls.h"
+#include "editorwindow/EditorControls.h"
 #include "SyntheticInstallation.h"
 #include "app/CLexivoDlg.h"
 #include "config/ClientConfig.h"
 #include "controls/CWaitingDlg.h"
 #include "controls/DialogTemplate.h"
-#include "editor/CAmendLanguageMapDlg.h"
+#include "editorwindow/CAmendLanguageMapDlg.h"
 #include "platform/SafeFileWriter.h"
 
 #include <QApplication>
@@ -78,7 +80,7 @@ int main(int argc, char *argv[])
     CLexivoDlg dialog(config);
     dialog.OnInitDialog();
     dialog.show();
-    auto *languages = control<QComboBox>(&dialog, 1001);
+    auto *languages = control<QComboBox>(&dialog, MainWindowControl::Languages);
     const int germanItem = languages->findText(german);
     const double selection = bestOf([&] {
         languages->setCurrentIndex(-1);
@@ -96,10 +98,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<CAmendLanguageMapDlg> editor;
     const double opening = bestOf([&] {
         editor = std::make_unique<CAmendLanguageMapDlg>(dialog.editorContext(), &dialog);
-        QList<EditorRowModel::SourceEntry> rows;
-        for (const EntryListModel::Entry &entry : dialog.entryList().entries())
-            rows.append({ entry.ordinal, entry.attribute, entry.value });
-        editor->setSourceList(rows);
+        editor->setSourceList(dialog.entryList().entries());
         editor->setEditedLanguage(dialog.selectedLanguage());
         editor->OnInitDialog();
         editor->show();
@@ -108,7 +107,7 @@ int main(int argc, char *argv[])
     withinBudget = reportBudget("opening the editor with both checks on every row", opening, 500,
                                 "reading its files once", bestOf([&] { readAll(germanFiles); }))
         && withinBudget;
-    auto *references = control<QComboBox>(editor.get(), 1011);
+    auto *references = control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage);
     const int englishItem = references->findText(english);
     const double switching = bestOf([&] {
                                  references->setCurrentIndex(englishItem == 0 ? 1 : 0);

@@ -19,18 +19,18 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <tuple>
 #include <cstdio>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 using namespace BenchTiming;
 
 namespace {
 
-const QByteArray Configuration =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<clientConfig>\n\t<content>\n"
-    "\t\t<needWebLanguage>true</needWebLanguage>\n\t\t<toolType>new</toolType>\n"
-    "\t</content>\n</clientConfig>\n";
+const QByteArray Configuration
+    = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<clientConfig>\n\t<content>\n"
+      "\t\t<needWebLanguage>true</needWebLanguage>\n\t\t<toolType>new</toolType>\n"
+      "\t</content>\n</clientConfig>\n";
 
 struct Watched
 {
@@ -81,8 +81,8 @@ int main(int argc, char *argv[])
         std::printf("error: the reference load could not be written\n");
         return 1;
     }
-    const OverviewSource source{installation.path(), tool.path(), catalogue,
-                                [](int) { return true; }};
+    const OverviewSource source { installation.path(), tool.path(), catalogue,
+                                  [](int) { return true; } };
 
     CheckOptions options;
     options.installation = installation.path();
@@ -91,7 +91,7 @@ int main(int argc, char *argv[])
     const double check = bestOf([&] { std::ignore = runCheck(options); }, 3);
 
     constexpr int Runs = 3;
-    Watched best{1e9, 1e9};
+    Watched best { 1e9, 1e9 };
     for (int run = 0; run < Runs; ++run) {
         const Watched watched = watchOverview(source);
         best.listed = std::min(best.listed, watched.listed);
@@ -99,8 +99,8 @@ int main(int argc, char *argv[])
     }
     bool withinBudget = reportRatio("overview until every language is listed", best.listed,
                                     "the check alone", check, 2);
-    withinBudget = reportBudget("longest the overview's window waited for its thread",
-                                best.longestStall, 50)
+    withinBudget
+        = reportBudget("longest the overview's window waited for its thread", best.longestStall, 50)
         && withinBudget;
 
     // Closed as soon as the check has begun: the languages under way finish.

@@ -11,7 +11,8 @@ seconds="${1:-30}"
 shift $(($# > 0 ? 1 : 0))
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(fuzz_profile fuzz_xml fuzz_language_load fuzz_format_symbols)
+    targets=(fuzz_profile fuzz_xml fuzz_language_load fuzz_language_load_oracle
+             fuzz_format_symbols)
 fi
 
 cmake --preset fuzz > /dev/null

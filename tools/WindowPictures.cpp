@@ -4,6 +4,7 @@
 // dialog, the preview and the waiting panel.
 
 #include "app/CAddNewLanDlg.h"
+#include "app/MainWindowControls.h"
 #include "app/CLexivoApp.h"
 #include "app/CLexivoDlg.h"
 #include "config/ClientConfig.h"
@@ -11,8 +12,9 @@
 #include "controls/CWaitingDlg.h"
 #include "controls/DialogTemplate.h"
 #include "controls/MessageBoxes.h"
-#include "editor/CAmendLanguageMapDlg.h"
+#include "editorwindow/CAmendLanguageMapDlg.h"
 #include "overview/COverviewDlg.h"
+#include "platform/FolderCopy.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,19 +28,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo &entry :
-         QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = QDir(to).filePath(entry.fileName());
-        if (entry.isDir() ? !copyTree(entry.filePath(), target)
-                          : !QFile::copy(entry.filePath(), target))
-            return false;
-    }
-    return true;
-}
 
 bool save(QWidget *window, const QString &folder, const QString &name)
 {
@@ -62,7 +51,7 @@ int main(int argc, char *argv[])
     const QString pictures = QDir().absoluteFilePath(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(pictures);
     QTemporaryDir installation;
-    if (!copyTree(demo + u"/installation"_s, installation.path()))
+    if (!copyFolderTree(demo + u"/installation"_s, installation.path()))
         return 1;
     QDir::setCurrent(installation.path());
     MessageBoxes::setAnswerer([](const MessageBoxes::Shown &) { return true; });
@@ -73,7 +62,7 @@ int main(int argc, char *argv[])
     if (!main.OnInitDialog())
         return 1;
     main.show();
-    auto *languages = control<QComboBox>(&main, 1001);
+    auto *languages = control<QComboBox>(&main, MainWindowControl::Languages);
     // As the user chooses it: the list loads a language that is activated.
     const int german = languages->findText(u"German (Germany)"_s);
     languages->setCurrentIndex(german);
@@ -81,10 +70,7 @@ int main(int argc, char *argv[])
     bool saved = save(&main, pictures, u"main-window"_s);
 
     CAmendLanguageMapDlg editor(main.editorContext(), &main);
-    QList<EditorRowModel::SourceEntry> rows;
-    for (const EntryListModel::Entry &entry : main.entryList().entries())
-        rows.append({entry.ordinal, entry.attribute, entry.value});
-    editor.setSourceList(rows);
+    editor.setSourceList(main.entryList().entries());
     editor.setEditedLanguage(languages->currentData().toInt());
     editor.OnInitDialog();
     editor.resize(1100, 720);
@@ -112,7 +98,7 @@ int main(int argc, char *argv[])
         ->selectRow(overview.model().rowOf(u"German (Germany)"_s));
     saved = save(&overview, pictures, u"overview"_s) && saved;
 
-    PresentLanguages present = main.presentLanguages();
+    PresentLanguages present = main.installation().presentLanguages();
     CAddNewLanDlg add(config.catalogue, present, &main);
     add.show();
     saved = save(&add, pictures, u"add-language"_s) && saved;

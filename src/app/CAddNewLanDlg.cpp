@@ -1,7 +1,10 @@
 #include "CAddNewLanDlg.h"
+#include "MainWindowControls.h"
 
 #include "config/LanguageCatalogue.h"
+#include "controls/DialogResults.h"
 #include "controls/DialogTemplate.h"
+#include "editor/ClientFonts.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -15,16 +18,15 @@ CAddNewLanDlg::CAddNewLanDlg(const LanguageCatalogue &catalogue,
 {
     using Kind = ControlSpec::Kind;
     setWindowTitle(u"Add New Language"_s);
-    QFont font(u"Microsoft Sans Serif"_s);
-    font.setPointSize(10);
+    const QFont font = clientFont(ClientFace::Sans, 10);
     buildDialog(this, font, {276, 104},
-                {{1032, Kind::Label, u"New Language Name"_s, {18, 39, 73, 12}},
-                 {1030, Kind::ComboBox, {}, {96, 38, 140, 13}},
-                 {1, Kind::DefaultButton, u"Add"_s, {80, 76, 50, 14}},
-                 {2, Kind::Button, u"Cancel"_s, {150, 76, 50, 14}}});
+                {{AddLanguageControl::NameLabel, Kind::Label, u"New Language Name"_s, {18, 39, 73, 12}},
+                 {AddLanguageControl::Languages, Kind::ComboBox, {}, {96, 38, 140, 13}},
+                 {AddLanguageControl::Add, Kind::DefaultButton, u"Add"_s, {80, 76, 50, 14}},
+                 {AddLanguageControl::Cancel, Kind::Button, u"Cancel"_s, {150, 76, 50, 14}}});
     setFixedSize(size());
 
-    m_languages = control<QComboBox>(this, 1030);
+    m_languages = control<QComboBox>(this, AddLanguageControl::Languages);
     m_languages->setMaxVisibleItems(20);
     for (int row = 0; row < catalogue.count(); ++row) {
         if (!m_presentLanguages.count(row))
@@ -32,8 +34,8 @@ CAddNewLanDlg::CAddNewLanDlg(const LanguageCatalogue &catalogue,
     }
     m_languages->setCurrentIndex(m_languages->count() > 0 ? 0 : -1);
 
-    connect(control<QPushButton>(this, 1), &QPushButton::clicked, this, &CAddNewLanDlg::add);
-    connect(control<QPushButton>(this, 2), &QPushButton::clicked, this, &CAddNewLanDlg::reject);
+    connect(control<QPushButton>(this, AddLanguageControl::Add), &QPushButton::clicked, this, &CAddNewLanDlg::add);
+    connect(control<QPushButton>(this, AddLanguageControl::Cancel), &QPushButton::clicked, this, &CAddNewLanDlg::reject);
 }
 
 void CAddNewLanDlg::add()
@@ -44,10 +46,10 @@ void CAddNewLanDlg::add()
         selectedIndex = m_languages->currentData().toInt();
         m_presentLanguages.insert(selectedIndex);
     }
-    done(5);
+    done(DialogResult::Done);
 }
 
 void CAddNewLanDlg::reject()
 {
-    done(6);
+    done(DialogResult::Left);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/ReconcileIndex.h"
+#include "config/PresentLanguages.h"
 
 #include <QDialog>
 

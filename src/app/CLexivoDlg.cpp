@@ -1,13 +1,17 @@
 #include "CLexivoDlg.h"
+#include "MainWindowControls.h"
+#include "MainWindowShortcuts.h"
 
 #include "CAboutDlg.h"
 #include "CAddNewLanDlg.h"
 #include "config/ClientConfig.h"
 #include "controls/CWaitingDlg.h"
+#include "controls/DialogResults.h"
 #include "controls/DialogKeyFilter.h"
 #include "controls/DialogTemplate.h"
+#include "editor/ClientFonts.h"
 #include "controls/MessageBoxes.h"
-#include "editor/CAmendLanguageMapDlg.h"
+#include "editorwindow/CAmendLanguageMapDlg.h"
 #include "overview/COverviewDlg.h"
 #include "platform/TextCodec.h"
 
@@ -20,32 +24,19 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include <tuple>
-
 using namespace Qt::StringLiterals;
-
-const QString CLexivoDlg::MainFileMissingMessage = mainFileMissingMessage();
 
 namespace {
 
 const QString LoadingText = u"Loading data, please wait ..."_s;
 
-enum ControlId {
-    LanguageLabelId = 1031,
-    LanguagesId = 1001,
-    AddLanguageId = 1047,
-    AdjustOrderId = 1048,
-    EntriesId = 1003,
-    ModifyId = 1004,
-};
 
 } // namespace
 
 CLexivoDlg::CLexivoDlg(const ClientConfig &config, QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
     , m_config(config)
-    , m_webLanguageStore(config.catalogue)
-    , m_languageStore(config.catalogue)
+    , m_installation(config)
 {
     setWindowTitle(u"Lexivo"_s);
     setWindowIcon(QIcon(u":/res/icon-128.png"_s));
@@ -58,11 +49,11 @@ CLexivoDlg::CLexivoDlg(const ClientConfig &config, QWidget *parent)
     });
 
     auto *overview = new QAction(u"&Overview..."_s, this);
-    overview->setShortcut(Qt::CTRL | Qt::Key_I);
+    overview->setShortcut(MainWindowShortcut::overview());
     connect(overview, &QAction::triggered, this, &CLexivoDlg::showOverview);
     addAction(overview);
     auto *about = new QAction(u"&About Lexivo..."_s, this);
-    about->setShortcut(QKeySequence::HelpContents);
+    about->setShortcut(MainWindowShortcut::about());
     connect(about, &QAction::triggered, this, &CLexivoDlg::showAbout);
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -73,25 +64,25 @@ CLexivoDlg::~CLexivoDlg() = default;
 void CLexivoDlg::buildControls()
 {
     using Kind = ControlSpec::Kind;
+    namespace Id = MainWindowControl;
     m_entries = new QTableView(this);
-    QFont font(u"微软雅黑"_s);
-    font.setPointSize(10);
+    const QFont font = clientFont(ClientFace::Dialog, 10);
     buildDialog(this, font, {350, 249},
-                {{LanguageLabelId, Kind::Label, u"Language"_s, {10, 12, 35, 8}},
-                 {LanguagesId, Kind::ComboBox, {}, {47, 11, 141, 16}},
-                 {AddLanguageId, Kind::Button, u"Add New Langugae"_s, {240, 5, 101, 12}},
-                 {AdjustOrderId, Kind::Button, u"Adjust Item Order Of The Translation File"_s,
+                {{Id::LanguageLabel, Kind::Label, u"Language"_s, {10, 12, 35, 8}},
+                 {Id::Languages, Kind::ComboBox, {}, {47, 11, 141, 16}},
+                 {Id::AddLanguage, Kind::Button, u"Add New Langugae"_s, {240, 5, 101, 12}},
+                 {Id::AdjustOrder, Kind::Button, u"Adjust Item Order Of The Translation File"_s,
                   {240, 21, 101, 21}, ControlSpec::WordWrap | ControlSpec::Disabled},
-                 {EntriesId, Kind::Premade, {}, {10, 46, 331, 180}, {}, m_entries},
-                 {ModifyId, Kind::Button, u"Modify"_s, {271, 230, 70, 14}, ControlSpec::Disabled}});
+                 {Id::Entries, Kind::Premade, {}, {10, 46, 331, 180}, {}, m_entries},
+                 {Id::Modify, Kind::Button, u"Modify"_s, {271, 230, 70, 14}, ControlSpec::Disabled}});
     // The window can be maximised, so it has a sizing border; it never gets
     // smaller than its table size.
     setMinimumSize(size());
-    m_languageLabel = control<QLabel>(this, LanguageLabelId);
-    m_languages = control<QComboBox>(this, LanguagesId);
-    m_addLanguage = control<QPushButton>(this, AddLanguageId);
-    m_adjustOrder = control<QPushButton>(this, AdjustOrderId);
-    m_modify = control<QPushButton>(this, ModifyId);
+    m_languageLabel = control<QLabel>(this, Id::LanguageLabel);
+    m_languages = control<QComboBox>(this, Id::Languages);
+    m_addLanguage = control<QPushButton>(this, Id::AddLanguage);
+    m_adjustOrder = control<QPushButton>(this, Id::AdjustOrder);
+    m_modify = control<QPushButton>(this, Id::Modify);
 
     m_entries->setModel(&m_entryList);
     m_entries->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -118,47 +109,24 @@ void CLexivoDlg::buildControls()
 bool CLexivoDlg::OnInitDialog()
 {
     WaitingPanel waiting(this, LoadingText);
-
-    m_needWebLanguage = m_config.needWebLanguage;
-    m_newTool = m_config.newTool;
-    m_languageStore.setUtf8Mode(m_newTool);
-    if (m_newTool) {
+    if (m_config.newTool) {
         // An empty caption is handed over as a null text: the window system
         // would be given the program's name in place of an empty one.
         const QString title = decodeUtf8OrEmpty(m_config.title);
         setWindowTitle(title.isEmpty() ? QString() : title);
     }
 
-    m_startDirectory = QDir::currentPath();
-    const QDir start(m_startDirectory);
-    const QString languageFolder = start.filePath(u"language"_s);
-    const QString webFolder = start.filePath(u"Web/LanguageInfo"_s);
-    const bool webOpened = bool(m_webLanguageStore.Open(webFolder, languageFolder));
-    if ((!webOpened && m_needWebLanguage) || !m_languageStore.Open(languageFolder)) {
+    const Installation::Opening opening = m_installation.open(QDir::currentPath());
+    if (!opening.opened) {
         waiting.suspend();
-        MessageBoxes::inform(this, MainFileMissingMessage);
+        MessageBoxes::inform(this, opening.opened.error());
         return false;
     }
-
-    ReconcileInput input;
-    input.languageFolder = languageFolder;
-    input.webFolder = webFolder;
-    input.needWebLanguage = m_needWebLanguage;
-    input.catalogue = &m_config.catalogue;
-    input.createLanguageFile = [this](const QString &name) {
-        return m_languageStore.CreateLanguageFile(name);
-    };
-    input.createWebLanguage = [this](const QString &key) {
-        return m_webLanguageStore.CreateWebLanguage(key);
-    };
-    const ReconcileResult reconciled = ReconcileIndex(input);
-    if (!reconciled.indexUsable) {
+    if (!opening.notice.isEmpty()) {
         waiting.suspend();
-        MessageBoxes::inform(this, indexUnusableMessage());
+        MessageBoxes::inform(this, opening.notice);
         waiting.resume();
     }
-    m_presentLanguages = reconciled.presentLanguages;
-
     layoutControls();
     setColumnWidths();
     fillLanguageList();
@@ -169,7 +137,7 @@ void CLexivoDlg::fillLanguageList()
 {
     const QSignalBlocker blocker(m_languages);
     for (int row = 0; row < m_config.catalogue.count(); ++row) {
-        if (m_presentLanguages.count(row))
+        if (m_installation.presentLanguages().count(row))
             m_languages->addItem(m_config.catalogue.NameAt(row), row);
     }
     m_languages->setCurrentIndex(-1);
@@ -190,30 +158,15 @@ void CLexivoDlg::selectLanguage()
     m_modify->setEnabled(true);
 }
 
-AttributeMap CLexivoDlg::attributeMap() const
-{
-    AttributeMap attributes = m_languageStore.ReferenceKeyTable();
-    if (m_needWebLanguage)
-        m_webLanguageStore.AddWebKeys(attributes);
-    return attributes;
-}
-
 void CLexivoDlg::LoadSelectedLanguage()
 {
-    m_extraAttributes.clear();
     m_entryList.clear();
     const int language = selectedLanguage();
     m_listedLanguage = language;
-    const LanguageCatalogue &catalogue = m_config.catalogue;
-    m_adjustOrder->setEnabled(catalogue.CodeAt(language) != u"0x0409");
-
-    // A language whose files cannot be read is listed with empty values.
-    ValueMap values;
-    std::ignore
-        = m_languageStore.LoadLanguage(catalogue.NameAt(language), values, m_extraAttributes);
-    if (m_needWebLanguage)
-        std::ignore = m_webLanguageStore.LoadWebValues(catalogue.KeyAt(language), values);
-    m_entryList.setEntries(attributeMap(), values);
+    m_adjustOrder->setEnabled(m_config.catalogue.CodeAt(language) != u"0x0409");
+    Installation::LanguageEntries entries = m_installation.loadLanguage(language);
+    m_extraAttributes = std::move(entries.extraKeys);
+    m_entryList.setEntries(std::move(entries.rows));
 }
 
 void CLexivoDlg::UpdateListValues(const ValueMap &values)
@@ -223,29 +176,17 @@ void CLexivoDlg::UpdateListValues(const ValueMap &values)
 
 void CLexivoDlg::adjustItemOrder()
 {
-    const QString name = m_config.catalogue.NameAt(selectedLanguage());
-    const QString adjusted = name + u"_adjust"_s;
-    Result<> written;
+    Result<QString> written = ResultError(QString());
     {
         WaitingPanel waiting(this, u"Save file, please wait ..."_s);
-        ValueMap values;
-        Result<> reset = m_languageStore.ResetLanguageFile(adjusted);
-        // A source that cannot be read gives a copy with empty values.
-        std::ignore = m_languageStore.LoadLanguage(name, values, m_extraAttributes);
-        written = m_languageStore.WriteValues(values, adjusted);
-        written.keepFirstFailure(std::move(reset));
+        written = m_installation.writeAdjustedCopy(selectedLanguage(), m_extraAttributes);
     }
-    if (!written) {
-        MessageBoxes::inform(this, written.error());
-        return;
-    }
-    MessageBoxes::inform(this, u"%1.ini has been saved as %2.ini according to the item order of "
-                               "the english language."_s.arg(name, adjusted));
+    MessageBoxes::inform(this, written ? *written : written.error());
 }
 
 EditorContext CLexivoDlg::editorContext()
 {
-    return {m_languageStore, m_webLanguageStore, m_config, m_presentLanguages,
+    return {m_installation, m_extraAttributes,
             [this](const ValueMap &values) { UpdateListValues(values); }};
 }
 
@@ -257,23 +198,12 @@ void CLexivoDlg::openEditor(std::optional<EntryOrdinal> preselected)
     // The editor's rows are always the edited language's own.
     if (language != m_listedLanguage)
         selectLanguage();
-    QList<EditorRowModel::SourceEntry> rows;
-    rows.reserve(m_entryList.entries().size());
-    for (const EntryListModel::Entry &entry : m_entryList.entries())
-        rows.append({entry.ordinal, entry.attribute, entry.value});
-
     CAmendLanguageMapDlg editor(editorContext(), this);
-    editor.setSourceList(rows);
+    editor.setSourceList(m_entryList.entries());
     editor.setEditedLanguage(language);
     if (preselected)
         editor.setPreselectedEntry(*preselected);
-    if (editor.exec() != CAmendLanguageMapDlg::Written)
-        return;
-    // Keys the reference lacks go from the saved file.
-    const Result<> removed
-        = m_languageStore.RemoveKeys(m_config.catalogue.NameAt(language), m_extraAttributes);
-    if (!removed)
-        MessageBoxes::inform(this, removed.error());
+    editor.exec();
 }
 
 bool CLexivoDlg::openEditorOn(int catalogueRow)
@@ -289,27 +219,26 @@ bool CLexivoDlg::openEditorOn(int catalogueRow)
 
 void CLexivoDlg::addLanguage()
 {
-    CAddNewLanDlg chooser(m_config.catalogue, m_presentLanguages, this);
-    if (chooser.exec() != 5 || chooser.selectedIndex < 0)
+    CAddNewLanDlg chooser(m_config.catalogue, m_installation.presentLanguages(), this);
+    if (chooser.exec() != DialogResult::Done || chooser.selectedIndex < 0)
         return;
     const int language = chooser.selectedIndex;
-    const QString name = m_config.catalogue.NameAt(language);
     {
         WaitingPanel waiting(this, LoadingText);
-        // Failures go unreported: the editor opens all the same, and saving
-        // tells what cannot be written.
-        std::ignore = m_languageStore.CreateLanguageFile(name);
-        if (m_needWebLanguage)
-            std::ignore = m_webLanguageStore.CreateWebLanguage(m_config.catalogue.KeyAt(language));
+        m_installation.createLanguage(language);
     }
-    CAmendLanguageMapDlg editor(editorContext(), this);
-    editor.setSourceMap(attributeMap());
+    // A new file has no keys the reference lacks.
+    CAmendLanguageMapDlg editor({m_installation, {}, [this](const ValueMap &values) {
+                                     UpdateListValues(values);
+                                 }},
+                                this);
+    editor.setSourceMap(m_installation.attributes());
     editor.setEditedLanguage(language);
-    if (editor.exec() != CAmendLanguageMapDlg::Written)
+    if (editor.exec() != DialogResult::Done)
         return;
     // Listed as if the user had chosen it, so that the next editor opened
     // from the list edits this language's rows.
-    m_languages->addItem(name, language);
+    m_languages->addItem(m_config.catalogue.NameAt(language), language);
     m_languages->setCurrentIndex(m_languages->count() - 1);
     selectLanguage();
 }
@@ -324,7 +253,7 @@ void CLexivoDlg::showAbout()
 // check does.
 void CLexivoDlg::showOverview()
 {
-    COverviewDlg overview({m_startDirectory, executableFolder(), m_config.catalogue,
+    COverviewDlg overview({m_installation.folder(), executableFolder(), m_config.catalogue,
                            [this](int catalogueRow) { return openEditorOn(catalogueRow); }},
                           this);
     overview.exec();

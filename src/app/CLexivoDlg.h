@@ -1,10 +1,8 @@
 #pragma once
 
 #include "EntryListModel.h"
-#include "config/ReconcileIndex.h"
-#include "editor/EditorContext.h"
-#include "store/LanguageStore.h"
-#include "store/WebLanguageStore.h"
+#include "application/Installation.h"
+#include "editorwindow/EditorContext.h"
 
 #include <QDialog>
 
@@ -24,23 +22,18 @@ class CLexivoDlg : public QDialog
     Q_OBJECT
 
 public:
-    static const QString MainFileMissingMessage;
-
     explicit CLexivoDlg(const ClientConfig &config, QWidget *parent = nullptr);
     ~CLexivoDlg() override;
 
-    // Opens the stores in the current directory, reconciles the index and
-    // fills the language list. False, after telling the user, when a required
-    // folder or the reference file is missing: the program then ends.
+    // Opens the installation in the current directory and fills the language
+    // list. False, after telling the user, when a required folder or the
+    // reference file is missing: the program then ends.
     bool OnInitDialog();
 
     // The editor hands the saved values to the entry list.
     void UpdateListValues(const ValueMap &values);
 
-    LanguageStore &languageStore() { return m_languageStore; }
-    WebLanguageStore &webLanguageStore() { return m_webLanguageStore; }
-    const ClientConfig &config() const { return m_config; }
-    PresentLanguages &presentLanguages() { return m_presentLanguages; }
+    Installation &installation() { return m_installation; }
     EditorContext editorContext();
     const EntryListModel &entryList() const { return m_entryList; }
     // The catalogue row of the selected language, or -1.
@@ -65,16 +58,10 @@ private:
     void showOverview();
     void layoutControls();
     void setColumnWidths();
-    AttributeMap attributeMap() const;
 
     const ClientConfig &m_config;
-    WebLanguageStore m_webLanguageStore;
-    LanguageStore m_languageStore;
-    bool m_needWebLanguage = true;
-    bool m_newTool = false;
-    QString m_startDirectory;
-    KeySet m_extraAttributes;
-    PresentLanguages m_presentLanguages;
+    Installation m_installation;
+    KeySet m_extraAttributes; // of the listed language's file
     EntryListModel m_entryList;
     int m_listedLanguage = -1; // the language whose entries the list holds
 

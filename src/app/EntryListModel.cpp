@@ -1,21 +1,13 @@
 #include "EntryListModel.h"
 
-void EntryListModel::setEntries(const AttributeMap &attributes, const ValueMap &values)
+void EntryListModel::setEntries(QList<EntryRow> entries)
 {
     beginResetModel();
-    m_entries.clear();
+    m_entries = std::move(entries);
     m_rowByOrdinal.clear();
-    m_entries.reserve(qsizetype(attributes.size()));
-    m_rowByOrdinal.reserve(qsizetype(attributes.size()));
-    auto value = values.cbegin();
-    for (const auto &[ordinal, attribute] : attributes) {
-        // Both maps are ordered by ordinal, so one walk finds every value.
-        while (value != values.cend() && value->first < ordinal)
-            ++value;
-        const bool found = value != values.cend() && value->first == ordinal;
-        m_rowByOrdinal.insert(ordinal, int(m_entries.size()));
-        m_entries.append({ordinal, attribute, found ? value->second : QString()});
-    }
+    m_rowByOrdinal.reserve(m_entries.size());
+    for (int row = 0; row < m_entries.size(); ++row)
+        m_rowByOrdinal.insert(m_entries.at(row).ordinal, row);
     endResetModel();
 }
 
@@ -53,7 +45,7 @@ QVariant EntryListModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const Entry &entry = m_entries.at(index.row());
+    const EntryRow &entry = m_entries.at(index.row());
     if (role == OrdinalRole)
         return QVariant::fromValue(entry.ordinal);
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)

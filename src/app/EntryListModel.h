@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/EntryOrdinal.h"
+#include "store/EntryRow.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -16,24 +16,16 @@ public:
     enum Column { AttributeColumn, ValueColumn, ColumnCount };
     static constexpr int OrdinalRole = Qt::UserRole;
 
-    struct Entry
-    {
-        EntryOrdinal ordinal;
-        QString attribute;
-        QString value;
-    };
-
     using QAbstractTableModel::QAbstractTableModel;
 
-    // One row per attribute, with the value of its ordinal (empty when absent).
-    void setEntries(const AttributeMap &attributes, const ValueMap &values);
+    void setEntries(QList<EntryRow> entries);
     void clear();
 
     // The saved values take their rows' Value column; ordinals without a row
     // are skipped.
     void updateValues(const ValueMap &values);
 
-    const QList<Entry> &entries() const { return m_entries; }
+    const QList<EntryRow> &entries() const { return m_entries; }
     // The row of an ordinal, or -1.
     int rowOf(EntryOrdinal ordinal) const { return m_rowByOrdinal.value(ordinal, -1); }
 
@@ -43,6 +35,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    QList<Entry> m_entries;
+    QList<EntryRow> m_entries;
     QHash<EntryOrdinal, int> m_rowByOrdinal;
 };

@@ -1,5 +1,7 @@
 #include "CheckedInstallation.h"
 
+#include "application/InstallationFolders.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -25,22 +27,15 @@ std::unique_ptr<CheckedInstallation> CheckedInstallation::open(const QString &fo
         QDir::cleanPath(installation.absoluteFilePath()), ClientConfig::load(toolFolder)));
     CheckedInstallation &self = *opened;
 
-    const QDir start(self.m_folder);
-    const QString languageFolder = start.filePath(u"language"_s);
-    const QString webFolder = start.filePath(u"Web/LanguageInfo"_s);
-    self.m_languageStore.setUtf8Mode(self.m_config.newTool);
-    const bool webOpened = bool(self.m_webStore.Open(webFolder, languageFolder));
-    if ((!webOpened && self.m_config.needWebLanguage) || !self.m_languageStore.Open(languageFolder)) {
-        *error = mainFileMissingMessage();
+    const InstallationFolders folders(self.m_folder);
+    if (const Result<> opened = openStores(folders, self.m_config, self.m_languageStore,
+                                           self.m_webStore);
+        !opened) {
+        *error = opened.error();
         return nullptr;
     }
     self.m_limits = LoadLengthLimits(QDir(toolFolder).filePath(u"CheckLength.ini"_s));
-
-    ReconcileInput input;
-    input.languageFolder = languageFolder;
-    input.webFolder = webFolder;
-    input.needWebLanguage = self.m_config.needWebLanguage;
-    input.catalogue = &self.m_config.catalogue;
+    const ReconcileInput input = reconcileInput(folders, self.m_config);
     self.m_plan = PlanReconciliation(input);
 
     for (const auto &entry : self.m_languageStore.ReferenceKeyTable())

@@ -1,16 +1,13 @@
 #pragma once
 
 #include "LanguageCatalogue.h"
+#include "PresentLanguages.h"
 #include "platform/Result.h"
 
 #include <QString>
 
 #include <functional>
-#include <set>
 #include <vector>
-
-// The catalogue rows of the languages that exist in the installation.
-using PresentLanguages = std::set<int>;
 
 // What the index reconciliation works on. The creators make a language's INI
 // file (given its display name) and its web folder (given its key name);

@@ -117,6 +117,14 @@ void CMyEdit::setText(const QString &text)
     setPlainText(text);
 }
 
+void CMyEdit::replaceText(const QString &text)
+{
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    setTextCursor(cursor);
+}
+
 void CMyEdit::colourRange(int start, int end, const QColor &colour)
 {
     m_highlighter->colour(start, end, colour);

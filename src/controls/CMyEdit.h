@@ -18,6 +18,9 @@ public:
     QString text() const;
     // Text set by the program: no notification, no signals, no colours.
     void setText(const QString &text);
+    // The whole text replaced as an edit would: one step of the field's undo,
+    // the caret at the end, and no notification.
+    void replaceText(const QString &text);
 
     // Draws the characters from start up to end (-1: the end of the text,
     // wherever it moves) in colour, over any colour they had; the others keep

@@ -1,6 +1,8 @@
 #include "CViewDlg.h"
+#include "ViewControls.h"
 
 #include "DialogTemplate.h"
+#include "editor/ClientFonts.h"
 #include "StaticTextBox.h"
 
 #include <QFontMetrics>
@@ -10,8 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-enum ControlId { OkId = 1, ExplanationId = 1044, SampleBoxId = 1049, ValueBoxId = 1050 };
 
 constexpr int BoxFontPixelSize = 20;
 constexpr int ExplanationCellHeight = 18;
@@ -36,37 +36,36 @@ CViewDlg::CViewDlg(QWidget *parent)
 {
     using Kind = ControlSpec::Kind;
     setWindowTitle(u"View the text display result"_s);
-    QFont font(u"Microsoft Sans Serif"_s);
-    font.setPointSize(8);
+    const QFont font = clientFont(ClientFace::Sans, 8);
     auto *sampleBox = new StaticTextBox(this);
     auto *valueBox = new StaticTextBox(this);
     buildDialog(this, font, {630, 236},
-                {{ExplanationId, Kind::Label,
+                {{ViewControl::Explanation, Kind::Label,
                   u"If the length of the text in the second box exceeds the first box, the text "
                   "will not be fully displayed. "_s,
                   {12, 13, 603, 20}, ControlSpec::WordWrap},
-                 {SampleBoxId, Kind::Premade, {}, {13, 42, 604, 70}, {}, sampleBox},
-                 {ValueBoxId, Kind::Premade, {}, {13, 116, 604, 70}, {}, valueBox},
-                 {OkId, Kind::DefaultButton, u"OK"_s, {298, 210, 50, 14}}});
+                 {ViewControl::SampleBox, Kind::Premade, {}, {13, 42, 604, 70}, {}, sampleBox},
+                 {ViewControl::ValueBox, Kind::Premade, {}, {13, 116, 604, 70}, {}, valueBox},
+                 {ViewControl::Ok, Kind::DefaultButton, u"OK"_s, {298, 210, 50, 14}}});
     setFixedSize(size());
 
-    QFont boxFont(u"Droid Sans Fallback"_s);
+    QFont boxFont(ClientFace::Display);
     boxFont.setPixelSize(BoxFontPixelSize);
     sampleBox->setFont(boxFont);
     valueBox->setFont(boxFont);
-    auto *explanation = control<QLabel>(this, ExplanationId);
+    auto *explanation = control<QLabel>(this, ViewControl::Explanation);
     explanation->setTextFormat(Qt::PlainText);
-    explanation->setFont(fontWithCellHeight(u"Arial"_s, ExplanationCellHeight));
+    explanation->setFont(fontWithCellHeight(ClientFace::Explanation, ExplanationCellHeight));
     QPalette palette = explanation->palette();
     palette.setColor(QPalette::WindowText, ExplanationColour);
     explanation->setPalette(palette);
 
-    connect(control<QPushButton>(this, OkId), &QPushButton::clicked, this, &QDialog::accept);
+    connect(control<QPushButton>(this, ViewControl::Ok), &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void CViewDlg::showEvent(QShowEvent *event)
 {
-    control<StaticTextBox>(this, SampleBoxId)->setText(sampleText);
-    control<StaticTextBox>(this, ValueBoxId)->setText(valueText);
+    control<StaticTextBox>(this, ViewControl::SampleBox)->setText(sampleText);
+    control<StaticTextBox>(this, ViewControl::ValueBox)->setText(valueText);
     QDialog::showEvent(event);
 }

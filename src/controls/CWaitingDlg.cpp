@@ -1,6 +1,7 @@
 #include "CWaitingDlg.h"
 
 #include "WaitingMessages.h"
+#include "editor/ClientFonts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -68,9 +69,7 @@ CWaitingDlg::CWaitingDlg(QWidget *owner)
     m_messageLine = new QLabel(QStringLiteral("Please wait."), this);
     m_messageLine->setObjectName(QStringLiteral("messageLine"));
     m_messageLine->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("微软雅黑"));
-    font.setPointSize(12);
-    m_messageLine->setFont(font);
+    m_messageLine->setFont(clientFont(ClientFace::Dialog, 12));
 
     m_picture = QPixmap(QStringLiteral(":/res/picture-142.png"));
     setFixedSize(m_picture.size());

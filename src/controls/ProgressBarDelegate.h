@@ -13,7 +13,8 @@ public:
     explicit ProgressBarDelegate(int role, QObject *parent = nullptr)
         : QStyledItemDelegate(parent)
         , m_role(role)
-    {}
+    {
+    }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;

@@ -7,21 +7,12 @@
 
 using namespace Qt::StringLiterals;
 
-void EditorRowModel::setEntries(const QList<SourceEntry> &entries)
+void EditorRowModel::setEntries(const QList<EntryRow> &entries)
 {
     QList<EditorRow> rows;
     rows.reserve(entries.size());
-    for (const SourceEntry &entry : entries)
-        rows.append({ entry.ordinal, entry.attribute, entry.value, {}, {} });
-    resetRows(std::move(rows));
-}
-
-void EditorRowModel::setAttributes(const AttributeMap &attributes)
-{
-    QList<EditorRow> rows;
-    rows.reserve(qsizetype(attributes.size()));
-    for (const auto &[ordinal, attribute] : attributes)
-        rows.append({ ordinal, attribute, {}, {}, {} });
+    for (const EntryRow &entry : entries)
+        rows.append({entry.ordinal, entry.attribute, entry.value, {}, EntryStatus::None});
     resetRows(std::move(rows));
 }
 
@@ -29,6 +20,15 @@ void EditorRowModel::setStatus(int row, EntryStatus status)
 {
     if (!checkIndex(index(row, StatusColumn), CheckIndexOption::IndexIsValid))
         return;
+    m_rows[row].status = status;
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+void EditorRowModel::setRowState(int row, const QString &value, EntryStatus status)
+{
+    if (!checkIndex(index(row, 0), CheckIndexOption::IndexIsValid))
+        return;
+    m_rows[row].value = value;
     m_rows[row].status = status;
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }

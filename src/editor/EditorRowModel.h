@@ -3,6 +3,7 @@
 #include "EditorRow.h"
 #include "EntryStatus.h"
 #include "LengthLimits.h"
+#include "store/EntryRow.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -23,20 +24,10 @@ public:
     static constexpr int OrdinalRole = Qt::UserRole; // EntryOrdinal, on any column
     static constexpr int StatusRole = EntryStatusRole; // EntryStatus code as int
 
-    // A row of the main window's entry list.
-    struct SourceEntry
-    {
-        EntryOrdinal ordinal = 0;
-        QString attribute;
-        QString value;
-    };
-
     using QAbstractTableModel::QAbstractTableModel;
 
-    // One row per entry, in the given order (editing an existing language).
-    void setEntries(const QList<SourceEntry> &entries);
-    // One row per attribute, in ordinal order, with empty values (a new language).
-    void setAttributes(const AttributeMap &attributes);
+    // One row per entry, in the given order, without reference or status.
+    void setEntries(const QList<EntryRow> &entries);
 
     const QList<EditorRow> &rows() const { return m_rows; }
     const EditorRow &row(int row) const { return m_rows.at(row); }
@@ -44,6 +35,8 @@ public:
     int rowOfOrdinal(EntryOrdinal ordinal) const { return m_rowByOrdinal.value(ordinal, -1); }
 
     void setStatus(int row, EntryStatus status);
+    // Puts a row back to a value and status it had (undo and redo).
+    void setRowState(int row, const QString &value, EntryStatus status);
     // The row's status; None out of range.
     EntryStatus GetItemStatus(int row) const;
 

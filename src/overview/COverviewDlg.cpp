@@ -123,7 +123,7 @@ void COverviewDlg::recheck(const QString &language)
     }
     m_single = language;
     showProgress(u"Checking %1..."_s.arg(language));
-    m_run.start(options({language}));
+    m_run.start(options({ language }));
 }
 
 void COverviewDlg::languageChecked(int checked, int total, const LanguageSummary &summary)
@@ -189,8 +189,9 @@ void COverviewDlg::openEditor(const QModelIndex &index)
         return;
     const QString language = m_model.summary(index.row()).name;
     if (!m_source.openEditor(catalogueRowOf(m_source.catalogue, language))) {
-        MessageBoxes::inform(this, u"%1 was added to the installation after Lexivo started."
-                                   " Start Lexivo again to edit it."_s.arg(language));
+        MessageBoxes::inform(this,
+                             u"%1 was added to the installation after Lexivo started."
+                             " Start Lexivo again to edit it."_s.arg(language));
         return;
     }
     recheck(language);

@@ -4,7 +4,8 @@
 
 OverviewRun::OverviewRun(QObject *parent)
     : QObject(parent)
-{}
+{
+}
 
 OverviewRun::~OverviewRun()
 {
@@ -37,8 +38,7 @@ void OverviewRun::start(CheckOptions options)
     const quint64 generation = m_generation;
     options.cancel = &m_cancelled;
     options.keepFindings = false;
-    options.progress = [this, generation](int checked, int total,
-                                          const LanguageSummary &summary) {
+    options.progress = [this, generation](int checked, int total, const LanguageSummary &summary) {
         QMetaObject::invokeMethod(
             this,
             [this, generation, checked, total, summary] {

@@ -78,8 +78,8 @@ namespace {
 // What sync does with the open folder.
 Result<> withFolder(const QString &folder, int (*sync)(int))
 {
-    const int descriptor = ::open(QFile::encodeName(folder).constData(),
-                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int descriptor
+        = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
         return failure(errno);
     const Result<> synced = checked(sync(descriptor));
@@ -106,7 +106,7 @@ Result<quint64> fileSystemOf(const QString &folder)
     Q_UNUSED(folder);
     return ResultError(QStringLiteral("not supported"));
 #else
-    struct stat status {};
+    struct stat status = {};
     if (::stat(QFile::encodeName(folder).constData(), &status) != 0)
         return ResultError(failure(errno).error());
     return quint64(status.st_dev);

@@ -33,7 +33,7 @@ qsizetype ProfileCodec::indexOfUtf16(QByteArrayView text, char c, qsizetype from
     // Searching bytes is much faster than walking units; a match counts only
     // as the low byte of a unit whose high byte is zero.
     for (qsizetype at = 2 * from;; ++at) {
-        at = findByte(text, c, at);
+        at = text.indexOf(c, at);
         if (at < 0)
             return unitCount(text);
         if (at % 2 == 0 && at + 1 < text.size() && text[at + 1] == '\0')

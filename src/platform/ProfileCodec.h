@@ -6,18 +6,6 @@
 #include <QStringView>
 #include <QtEndian>
 
-#include <cstring>
-
-// The first byte c in text at or after from, or -1: memchr without the
-// overhead of the general search, which shows on the short lines of INI files.
-inline qsizetype findByte(QByteArrayView text, char c, qsizetype from)
-{
-    if (from >= text.size())
-        return -1;
-    const void *found = std::memchr(text.data() + from, c, size_t(text.size() - from));
-    return found ? static_cast<const char *>(found) - text.data() : -1;
-}
-
 // How a line ended in the file; the bytes depend on the file's encoding.
 enum class LineEnd : quint8 { None, Lf, Cr, CrLf };
 
@@ -52,7 +40,7 @@ public:
     qsizetype indexOf(QByteArrayView text, char c, qsizetype from) const
     {
         if (m_unitSize == 1) {
-            const qsizetype at = findByte(text, c, from);
+            const qsizetype at = text.indexOf(c, from);
             return at < 0 ? text.size() : at;
         }
         return indexOfUtf16(text, c, from);

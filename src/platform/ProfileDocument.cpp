@@ -23,10 +23,10 @@ bool joinLineEnds(const ProfileLine &line, const ProfileLine &next)
 }
 
 // The first of several equal names wins.
-void insertFirst(QHash<MatchKey, qsizetype> &index, QByteArrayView name, qsizetype position)
+void insertFirst(QHash<QByteArrayView, qsizetype> &index, QByteArrayView name, qsizetype position)
 {
-    if (!index.contains(MatchKey { name }))
-        index.insert(MatchKey { name }, position);
+    if (!index.contains(name))
+        index.insert(name, position);
 }
 
 } // namespace
@@ -172,7 +172,7 @@ qsizetype ProfileDocument::findSection(QByteArrayView name) const
     if (m_lastSection < 0 || name != m_lastSectionName) {
         m_lastSectionName = name.toByteArray();
         QByteArray storage;
-        m_lastSection = m_sectionIndex.value(MatchKey { m_codec.matchKey(name, storage) }, -1);
+        m_lastSection = m_sectionIndex.value(m_codec.matchKey(name, storage), -1);
     }
     return m_lastSection;
 }
@@ -188,7 +188,7 @@ qsizetype ProfileDocument::findKey(Section &section, QByteArrayView keyMatch)
         }
         section.keysValid = true;
     }
-    return section.keys.value(MatchKey { keyMatch }, -1);
+    return section.keys.value(keyMatch, -1);
 }
 
 void ProfileDocument::addSection(const ProfileLine &header)

@@ -3,7 +3,6 @@
 #include "ByteArena.h"
 #include "ProfileCodec.h"
 #include "ProfileSyntax.h"
-#include "WordHash.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -20,15 +19,6 @@
 // After each change the document is in the state reading contents() back
 // would give, so a run of changes yields exactly the bytes of the same changes
 // each applied to the file read anew.
-// A section name's or key's match key, hashed by WordHash.
-struct MatchKey
-{
-    QByteArrayView bytes;
-
-    friend bool operator==(MatchKey a, MatchKey b) { return a.bytes == b.bytes; }
-    friend size_t qHash(MatchKey key, size_t seed) { return WordHash::of(key.bytes, seed); }
-};
-
 class ProfileDocument
 {
 public:
@@ -66,7 +56,7 @@ private:
     {
         QList<ProfileLine> lines; // the header first, except in m_sections[0]
         qsizetype lastEntry = 0; // the last entry line, or the header
-        QHash<MatchKey, qsizetype> keys; // match key -> first entry line
+        QHash<QByteArrayView, qsizetype> keys; // match key -> first entry line
         bool keysValid = false; // keys is rebuilt when next needed
     };
 
@@ -88,7 +78,7 @@ private:
     QByteArray m_equals, m_open, m_close; // "=", "[", "]" in the encoding
     LineEnd m_newLine = LineEnd::Lf; // the file's first line end
     std::vector<Section> m_sections; // [0]: the lines before any header
-    QHash<MatchKey, qsizetype> m_sectionIndex; // match key -> first section
+    QHash<QByteArrayView, qsizetype> m_sectionIndex; // match key -> first section
     mutable QByteArray m_lastSectionName; // the last name found, and where
     mutable qsizetype m_lastSection = -1;
     QByteArrayView m_trailer; // a UTF-16 file's odd last byte

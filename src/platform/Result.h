@@ -24,8 +24,7 @@ struct ResultError
 //
 // A result cannot be dropped unseen: where a failure is deliberately not
 // reported, the caller writes std::ignore = ... with the reason beside it.
-template<typename T = void>
-class [[nodiscard]] Result
+template<typename T = void> class [[nodiscard]] Result
 {
 public:
     Result(T value)
@@ -66,8 +65,7 @@ private:
     std::variant<T, QString> m_state;
 };
 
-template<>
-class [[nodiscard]] Result<void>
+template<> class [[nodiscard]] Result<void>
 {
 public:
     Result() = default;

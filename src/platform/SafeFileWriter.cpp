@@ -92,9 +92,8 @@ bool isFileWritable(const QString &path)
 
 Result<> writeFileSafely(const QString &path, const QByteArray &contents)
 {
-    return writeFileSafely(path, [&contents](QIODevice &device) {
-        return writeAll(device, contents);
-    });
+    return writeFileSafely(path,
+                           [&contents](QIODevice &device) { return writeAll(device, contents); });
 }
 
 Result<> writeFileSafely(const QString &path,

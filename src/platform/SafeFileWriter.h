@@ -56,8 +56,8 @@ ResultError writeFailure(const QString &path, const QString &reason);
 class WriteDeviceOverride
 {
 public:
-    using Wrap = std::function<std::unique_ptr<QIODevice>(QIODevice &temporary,
-                                                          const QString &target)>;
+    using Wrap
+        = std::function<std::unique_ptr<QIODevice>(QIODevice &temporary, const QString &target)>;
 
     explicit WriteDeviceOverride(Wrap wrap);
     ~WriteDeviceOverride();

@@ -64,7 +64,8 @@ Result<> SyncBatch::syncFileSystems() const
         Result<quint64> fileSystem = FileSync::fileSystemOf(folder);
         if (fileSystem && !synced.insert(*fileSystem).second)
             continue;
-        Result<> done = fileSystem ? FileSync::syncFileSystem(folder) : ResultError(fileSystem.error());
+        Result<> done
+            = fileSystem ? FileSync::syncFileSystem(folder) : ResultError(fileSystem.error());
         if (!done)
             outcome.keepFirstFailure(writeFailure(folder, done.error()));
     }

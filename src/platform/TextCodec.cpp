@@ -6,7 +6,8 @@ std::optional<QString> decodeUtf8Strict(QByteArrayView bytes)
 {
     // Valid text takes the fast path: decoding never makes a U+FFFD of valid
     // bytes without one, so only text that shows one needs checking; fromUtf8
-    // would drop a leading U+FEFF.
+    // would drop a leading U+FEFF. A strict decoder for every value made a
+    // language's loading in UTF-8 mode a fifth slower.
     if (!bytes.startsWith("\xEF\xBB\xBF")) {
         QString text = QString::fromUtf8(bytes);
         if (!text.contains(QChar::ReplacementCharacter) || bytes.isValidUtf8())

@@ -5,9 +5,11 @@ EntryOrdinal s_nextReferenceOrdinal = 0;
 EntryOrdinal s_nextWebOrdinal = FirstWebOrdinal;
 } // namespace
 
-EntryOrdinal takeReferenceOrdinal()
+EntryOrdinal takeReferenceOrdinals(EntryOrdinal count)
 {
-    return s_nextReferenceOrdinal++;
+    const EntryOrdinal first = s_nextReferenceOrdinal;
+    s_nextReferenceOrdinal += count;
+    return first;
 }
 
 EntryOrdinal takeWebOrdinal()

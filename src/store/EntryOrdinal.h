@@ -22,7 +22,9 @@ inline constexpr bool isWebOrdinal(EntryOrdinal ordinal)
 }
 
 // Process-wide counters, never reset: one for reference keys, one for web items.
-EntryOrdinal takeReferenceOrdinal();
+// The reference counter hands out count consecutive ordinals at once and
+// gives the first.
+EntryOrdinal takeReferenceOrdinals(EntryOrdinal count);
 EntryOrdinal takeWebOrdinal();
 
 static_assert(std::is_same_v<OrdinalMap::key_type, EntryOrdinal>);

@@ -1,19 +1,12 @@
 #pragma once
 
-#include "AsciiKeyTable.h"
 #include "EntryOrdinal.h"
+#include "ReferenceKeys.h"
 #include "platform/Result.h"
 
-#include <QByteArray>
-#include <QHash>
 #include <QString>
 
-#include <vector>
-
-#include <optional>
-
 class LanguageCatalogue;
-class ProfileFile;
 
 // The language folder: one INI file per language, section "text", whose keys
 // are read against the keys of the reference file "English (United States).ini".
@@ -50,7 +43,7 @@ public:
     Result<> LoadReferenceKeys();
 
     // Ordinal -> upper-case reference key, in reference order.
-    const AttributeMap &ReferenceKeyTable() const { return m_referenceKeys; }
+    AttributeMap ReferenceKeyTable() const { return m_referenceKeys.table(); }
 
     // Adds the values of displayName's file to values (a value already there
     // stays; the first line of a key wins) and the keys the reference lacks,
@@ -84,27 +77,17 @@ public:
     Result<> RemoveKeys(const QString &displayName, const KeySet &keys);
 
 private:
-    static const QByteArray NarrowTextSection;
-
     enum class SharedKey { LastValueWins, FirstValueWins };
 
     // Absolute path of name + ".ini" in the language folder; a failure when
     // the store is not open or name could reach outside the folder.
     Result<QString> languageFilePath(const QString &name) const;
-    std::optional<EntryOrdinal> ordinalOfKey(QStringView key) const;
     Result<> recreateWithReferenceKeys(const QString &path, const QByteArray &initialBytes,
                                        const QString &value) const;
     Result<> writeValuesTo(const QString &path, const ValueMap &values, SharedKey sharedKey) const;
-    // Writes the reference key of ordinal with value.
-    void writeKey(ProfileFile &file, EntryOrdinal ordinal, const QString &value) const;
 
     const LanguageCatalogue &m_catalogue;
     bool m_utf8Mode = false;
     QString m_languageFolder;
-    AttributeMap m_referenceKeys;
-    // The same keys as UTF-8, by ordinal less the first ordinal: every write
-    // into a UTF-8 file needs them.
-    std::vector<QByteArray> m_referenceKeysUtf8;
-    QHash<QString, EntryOrdinal> m_ordinalByKey; // upper-case key -> lowest ordinal
-    AsciiKeyTable m_asciiKeys; // the same for ASCII keys, the common case
+    ReferenceKeys m_referenceKeys;
 };

@@ -77,9 +77,11 @@ Result<> LanguageStore::recreateWithReferenceKeys(const QString &path,
     // initialBytes, and a failure leaves the old file whole.
     // The document is UTF-8, which takes every key as the bytes it was read as.
     ProfileFile document { QString() };
+    const QByteArray section = TextSection.toUtf8();
     const QByteArray valueBytes = value.toUtf8();
-    for (const QByteArray &key : m_referenceKeysUtf8)
-        document.writeKeyNarrow(NarrowTextSection, key, valueBytes);
+    const ReferenceKeys &keys = m_referenceKeys;
+    for (EntryOrdinal ordinal = keys.first(); ordinal != keys.end(); ++ordinal)
+        document.writeKeyNarrow(section, keys.key(ordinal).toUtf8(), valueBytes);
     return writeFileSafely(path, initialBytes + document.contents());
 }
 
@@ -90,26 +92,19 @@ Result<> LanguageStore::writeValuesTo(const QString &path, const ValueMap &value
     KeySet written;
     // Web ordinals sort after every reference ordinal; their values belong to the web files.
     const auto webValues = values.lower_bound(FirstWebOrdinal);
+    const QByteArray narrowSection = TextSection.toUtf8();
     for (auto it = values.begin(); it != webValues; ++it) {
-        const auto key = m_referenceKeys.find(it->first);
-        if (key == m_referenceKeys.end())
+        if (!m_referenceKeys.contains(it->first))
             continue;
-        if (sharedKey == SharedKey::FirstValueWins && !written.insert(key->second).second)
+        const QStringView key = m_referenceKeys.key(it->first);
+        if (sharedKey == SharedKey::FirstValueWins && !written.insert(key.toString()).second)
             continue;
-        writeKey(file, it->first, it->second);
+        // UTF-8 mode writes bytes, wide mode text; a UTF-8 file takes either
+        // as the very same bytes.
+        if (m_utf8Mode || file.holdsUtf8())
+            file.writeKeyNarrow(narrowSection, key.toUtf8(), it->second.toUtf8());
+        else
+            file.writeKey(TextSection, key.toString(), it->second);
     }
     return file.save();
-}
-
-void LanguageStore::writeKey(ProfileFile &file, EntryOrdinal ordinal, const QString &value) const
-{
-    // A UTF-8 file takes the key as the bytes it was read as, in either mode:
-    // the wide write would convert key and value to the very same bytes.
-    if (m_utf8Mode || file.holdsUtf8()) {
-        const EntryOrdinal first = m_referenceKeys.begin()->first;
-        file.writeKeyNarrow(NarrowTextSection, m_referenceKeysUtf8[ordinal - first],
-                            value.toUtf8());
-    } else {
-        file.writeKey(TextSection, m_referenceKeys.at(ordinal), value);
-    }
 }

@@ -1,6 +1,5 @@
 #include "WebLanguageStore.h"
 
-#include "WebItemIndex.h"
 #include "WebItemWalk.h"
 #include "config/LanguageCatalogue.h"
 #include "config/LanguageIndex.h"
@@ -111,11 +110,6 @@ void WebLanguageStore::AddWebKeys(AttributeMap &attributes) const
 {
     for (const auto &[ordinal, item] : m_webItems)
         attributes.emplace(ordinal, QString::fromUtf8(item.id));
-}
-
-XMLElement *WebLanguageStore::FindItem(XmlPathDocument &document, const QByteArray &id)
-{
-    return WebItemIndex(document).find(id);
 }
 
 XMLElement *WebLanguageStore::CreateItem(XmlPathDocument &document, const QByteArray &id)

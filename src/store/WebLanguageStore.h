@@ -77,9 +77,6 @@ public:
     // an item without text or one that is not UTF-8.
     static QString ItemText(const tinyxml2::XMLElement *item);
 
-    // The first item of the document whose id equals id byte for byte.
-    static tinyxml2::XMLElement *FindItem(XmlPathDocument &document, const QByteArray &id);
-
     // A new item with that id and an empty text, appended to the document's
     // items element; nullptr when there is none.
     static tinyxml2::XMLElement *CreateItem(XmlPathDocument &document, const QByteArray &id);

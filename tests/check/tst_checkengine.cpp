@@ -2,6 +2,7 @@
 #include "FixedTextMeasurer.h"
 #include "TestFiles.h"
 #include "config/ClientConfig.h"
+#include "config/ReconcileIndex.h"
 #include "editor/ClientFonts.h"
 #include "editor/EditorRowModel.h"
 #include "editor/ReferenceChoice.h"
@@ -92,13 +93,8 @@ QStringList editorMarks(const QString &installation, const ClientConfig &config,
     AttributeMap attributes = store.ReferenceKeyTable();
     if (config.needWebLanguage)
         web.AddWebKeys(attributes);
-    const ValueMap values = valuesOf(language);
-    QList<EditorRowModel::SourceEntry> entries;
-    for (const auto &[ordinal, attribute] : attributes)
-        entries.append({ordinal, attribute, values.at(ordinal)});
-
     EditorRowModel model;
-    model.setEntries(entries);
+    model.setEntries(entryRows(attributes, valuesOf(language)));
     const int reference = defaultReferenceLanguage(config.catalogue, present, language);
     model.applyReference(reference >= 0 ? valuesOf(reference) : ValueMap(),
                          LoadLengthLimits(demoTools() + u"/CheckLength.ini"_s), measurer);

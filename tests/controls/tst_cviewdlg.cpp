@@ -1,6 +1,8 @@
 #include "controls/CViewDlg.h"
+#include "controls/ViewControls.h"
 #include "controls/DialogTemplate.h"
 #include "controls/StaticTextBox.h"
+#include "editor/ClientFonts.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -43,11 +45,12 @@ void tst_CViewDlg::boxes()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
-    for (const auto &[id, text] : {std::pair{1049, sample}, std::pair{1050, value}}) {
+    for (const auto &[id, text] : {std::pair{int(ViewControl::SampleBox), sample},
+                                    std::pair{int(ViewControl::ValueBox), value}}) {
         QCOMPARE(control<StaticTextBox>(&dialog, id)->text(), text);
     }
 
-    QTest::mouseClick(control<QPushButton>(&dialog, 1), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&dialog, ViewControl::Ok), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
@@ -115,17 +118,17 @@ void tst_CViewDlg::look()
     const CViewDlg dialog;
     QCOMPARE(dialog.windowTitle(), u"View the text display result"_s);
 
-    const QLabel *explanation = control<QLabel>(&dialog, 1044);
+    const QLabel *explanation = control<QLabel>(&dialog, ViewControl::Explanation);
     QCOMPARE(explanation->text(), u"If the length of the text in the second box exceeds the "
                                   "first box, the text will not be fully displayed. "_s);
     QCOMPARE(explanation->palette().color(QPalette::WindowText), QColor(190, 0, 0));
-    QCOMPARE(explanation->font().family(), u"Arial"_s);
+    QCOMPARE(explanation->font().family(), ClientFace::Explanation);
     QVERIFY(QFontMetrics(explanation->font()).height() <= 18);
     QVERIFY(QFontMetrics(explanation->font()).height() >= 15);
 
-    const auto *sampleBox = control<StaticTextBox>(&dialog, 1049);
-    const auto *valueBox = control<StaticTextBox>(&dialog, 1050);
-    QCOMPARE(sampleBox->font().family(), u"Droid Sans Fallback"_s);
+    const auto *sampleBox = control<StaticTextBox>(&dialog, ViewControl::SampleBox);
+    const auto *valueBox = control<StaticTextBox>(&dialog, ViewControl::ValueBox);
+    QCOMPARE(sampleBox->font().family(), ClientFace::Display);
     QCOMPARE(sampleBox->font().pixelSize(), 20);
     QCOMPARE(valueBox->font(), sampleBox->font());
 }

@@ -1,4 +1,5 @@
 #include "DemoInstallation.h"
+#include "app/MainWindowControls.h"
 
 #include "controls/DialogTemplate.h"
 
@@ -35,17 +36,14 @@ DemoInstallation::~DemoInstallation()
 
 void DemoInstallation::select(const QString &displayName)
 {
-    auto *languages = control<QComboBox>(m_main.get(), 1001);
+    auto *languages = control<QComboBox>(m_main.get(), MainWindowControl::Languages);
     chooseItem(languages, displayName);
 }
 
 std::unique_ptr<CAmendLanguageMapDlg> DemoInstallation::openEditor()
 {
     auto editor = std::make_unique<CAmendLanguageMapDlg>(m_main->editorContext(), m_main.get());
-    QList<EditorRowModel::SourceEntry> rows;
-    for (const EntryListModel::Entry &entry : m_main->entryList().entries())
-        rows.append({entry.ordinal, entry.attribute, entry.value});
-    editor->setSourceList(rows);
+    editor->setSourceList(m_main->entryList().entries());
     editor->setEditedLanguage(m_main->selectedLanguage());
     editor->OnInitDialog();
     editor->show();

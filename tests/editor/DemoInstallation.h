@@ -3,7 +3,7 @@
 #include "app/CLexivoDlg.h"
 #include "config/ClientConfig.h"
 #include "controls/MessageBoxes.h"
-#include "editor/CAmendLanguageMapDlg.h"
+#include "editorwindow/CAmendLanguageMapDlg.h"
 
 #include <QList>
 #include <QTemporaryDir>

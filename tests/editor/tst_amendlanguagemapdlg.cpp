@@ -1,4 +1,6 @@
 #include "DemoInstallation.h"
+#include "controls/ViewControls.h"
+#include "editorwindow/EditorControls.h"
 
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"
@@ -85,9 +87,9 @@ void tst_AmendLanguageMapDlg::existingLanguage()
         QCOMPARE(editor->rows().row(row).ordinal, entries.at(row).ordinal);
         QCOMPARE(editor->rows().row(row).value, entries.at(row).value);
     }
-    QCOMPARE(control<QLabel>(editor.get(), 1044)->text(),
+    QCOMPARE(control<QLabel>(editor.get(), EditorControl::Warning)->text(),
              QString::fromUtf8(ClientConfig::NoticeForNewTool));
-    QCOMPARE(control<QComboBox>(editor.get(), 1011)->currentText(), u"English (United States)"_s);
+    QCOMPARE(control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage)->currentText(), u"English (United States)"_s);
 
     // The planted faults of the demo: a changed symbol, a dropped escape, a
     // dropped brace and a value wider than its sample.
@@ -106,8 +108,8 @@ void tst_AmendLanguageMapDlg::newLanguage()
 {
     auto editor = std::make_unique<CAmendLanguageMapDlg>(m_demo->mainWindow().editorContext(),
                                                          &m_demo->mainWindow());
-    AttributeMap attributes = m_demo->mainWindow().languageStore().ReferenceKeyTable();
-    m_demo->mainWindow().webLanguageStore().AddWebKeys(attributes);
+    AttributeMap attributes = m_demo->mainWindow().installation().languageStore().ReferenceKeyTable();
+    m_demo->mainWindow().installation().webLanguageStore().AddWebKeys(attributes);
     editor->setSourceMap(attributes);
     editor->setEditedLanguage(m_demo->config().catalogue.rowOfCode(u"0x0410"_s)); // Italian
     editor->OnInitDialog();
@@ -142,9 +144,9 @@ void tst_AmendLanguageMapDlg::referenceDefault()
     QFETCH(QString, reference);
 
     m_demo->select(edited);
-    m_demo->mainWindow().presentLanguages() = PresentLanguages(present.cbegin(), present.cend());
+    m_demo->mainWindow().installation().presentLanguages() = PresentLanguages(present.cbegin(), present.cend());
     const auto editor = m_demo->openEditor();
-    QCOMPARE(control<QComboBox>(editor.get(), 1011)->currentText(), reference);
+    QCOMPARE(control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage)->currentText(), reference);
     if (reference.isEmpty()) {
         for (const EditorRow &row : editor->rows().rows())
             QVERIFY(row.reference.isEmpty());
@@ -161,7 +163,7 @@ void tst_AmendLanguageMapDlg::changingTheReferenceNeverLowersAStatus()
     // Against a reference with the same "%d" the row would pass; it keeps its mark.
     TestFiles::write(m_demo->path(u"language/Chinese (PRC).ini"_s),
                      "\xEF\xBB\xBF[text]\nIDS_SETTINGS_DISK_USAGE=%d MB\n");
-    auto *references = control<QComboBox>(editor.get(), 1011);
+    auto *references = control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage);
     references->setCurrentIndex(references->findText(u"Chinese (PRC)"_s));
     QCOMPARE(editor->rows().row(disk).reference, u"%d MB"_s);
     QCOMPARE(editor->rows().GetItemStatus(disk), EntryStatus::Error);
@@ -172,7 +174,7 @@ void tst_AmendLanguageMapDlg::rowColours()
 {
     m_demo->select(u"German (Germany)"_s);
     const auto editor = m_demo->openEditor();
-    auto *list = control<CAmendListCtrl>(editor.get(), 1012);
+    auto *list = control<CAmendListCtrl>(editor.get(), EditorControl::List);
     const int tooLong = rowOf(*editor, u"IDS_APPLY"_s);
     const int plain = rowOf(*editor, u"IDS_SAVE"_s);
     editor->SelectRow(0);
@@ -180,7 +182,7 @@ void tst_AmendLanguageMapDlg::rowColours()
 
     const QImage image = list->viewport()->grab().toImage();
     const auto colourOf = [&](int row) {
-        const QRect cell = list->visualRect(editor->rows().index(row, 2));
+        const QRect cell = list->visualRect(list->model()->index(row, 2));
         return image.pixelColor(cell.right() - 2, cell.top() + 1).rgb();
     };
     QCOMPARE(colourOf(tooLong), QColor(255, 0, 0).rgb());
@@ -189,7 +191,7 @@ void tst_AmendLanguageMapDlg::rowColours()
 
     editor->SelectRow(plain);
     const QImage after = list->viewport()->grab().toImage();
-    const QRect modified = list->visualRect(editor->rows().index(0, 2));
+    const QRect modified = list->visualRect(list->model()->index(0, 2));
     QCOMPARE(after.pixelColor(modified.right() - 2, modified.top() + 1).rgb(),
              QColor(255, 255, 93).rgb());
 }
@@ -198,7 +200,7 @@ void tst_AmendLanguageMapDlg::headerClicksSort()
 {
     m_demo->select(u"German (Germany)"_s);
     const auto editor = m_demo->openEditor();
-    auto *list = control<CAmendListCtrl>(editor.get(), 1012);
+    auto *list = control<CAmendListCtrl>(editor.get(), EditorControl::List);
     QHeaderView *header = list->horizontalHeader();
     const auto statuses = [&] {
         QStringList texts;
@@ -226,7 +228,7 @@ void tst_AmendLanguageMapDlg::liveHighlightWhileTyping()
 {
     m_demo->select(u"German (Germany)"_s);
     const auto editor = m_demo->openEditor();
-    auto *value = control<CMyEdit>(editor.get(), 1055);
+    auto *value = control<CMyEdit>(editor.get(), EditorControl::Value);
     editor->SelectRow(rowOf(*editor, u"IDS_APPLY"_s)); // "Übernehmen" for "Apply"
     const QColor red(255, 0, 0);
     QCOMPARE(value->colourAt(value->text().size() - 1), red);
@@ -271,20 +273,20 @@ void tst_AmendLanguageMapDlg::previewOnDoubleClick()
 {
     m_demo->select(u"German (Germany)"_s);
     const auto editor = m_demo->openEditor();
-    auto *list = control<CAmendListCtrl>(editor.get(), 1012);
+    auto *list = control<CAmendListCtrl>(editor.get(), EditorControl::List);
     const int row = rowOf(*editor, u"IDS_TAB_SETTINGS"_s);
-    list->scrollTo(editor->rows().index(row, 0));
+    list->scrollTo(list->model()->index(row, 0));
 
     QString sample, value;
     QTimer::singleShot(0, this, [&] {
         auto *preview = qobject_cast<CViewDlg *>(QApplication::activeModalWidget());
         if (!preview)
             return;
-        sample = control<StaticTextBox>(preview, 1049)->text();
-        value = control<StaticTextBox>(preview, 1050)->text();
+        sample = control<StaticTextBox>(preview, ViewControl::SampleBox)->text();
+        value = control<StaticTextBox>(preview, ViewControl::ValueBox)->text();
         preview->accept();
     });
-    const QPoint centre = list->visualRect(editor->rows().index(row, 1)).center();
+    const QPoint centre = list->visualRect(list->model()->index(row, 1)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
     QCOMPARE(sample, u"Settings"_s);
@@ -296,24 +298,25 @@ void tst_AmendLanguageMapDlg::layoutFollowsTheSize()
     m_demo->select(u"German (Germany)"_s);
     const auto editor = m_demo->openEditor();
     editor->resize(1200, 800);
-    QCOMPARE(control<CAmendListCtrl>(editor.get(), 1012)->geometry(),
+    QCOMPARE(control<CAmendListCtrl>(editor.get(), EditorControl::List)->geometry(),
              QRect(10, 270, 1180, 485));
-    QCOMPARE(control<QWidget>(editor.get(), 1016)->geometry(), QRect(970, 760, 100, 30));
-    QCOMPARE(control<QWidget>(editor.get(), 1017)->geometry(), QRect(1090, 760, 100, 30));
+    QCOMPARE(control<QWidget>(editor.get(), EditorControl::Save)->geometry(), QRect(970, 760, 100, 30));
+    QCOMPARE(control<QWidget>(editor.get(), EditorControl::Cancel)->geometry(), QRect(1090, 760, 100, 30));
     // Before the first resize the rule has run too: Cancel is inside the window.
     const auto second = m_demo->openEditor();
-    QVERIFY(second->rect().contains(control<QWidget>(second.get(), 1017)->geometry()));
+    QVERIFY(second->rect().contains(control<QWidget>(second.get(), EditorControl::Cancel)->geometry()));
 }
 
 void tst_AmendLanguageMapDlg::tabFollowsTheTable_data()
 {
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
-    QTest::newRow("search field to the first radio button") << 1008 << 1007;
-    QTest::newRow("value field to the reference") << 1055 << 1013;
-    QTest::newRow("Modify to the reference language") << 1034 << 1011;
-    QTest::newRow("reference language to the list") << 1011 << 1012;
-    QTest::newRow("the list to Save as") << 1012 << 1051;
+    using namespace EditorControl;
+    QTest::newRow("search field to the first radio button") << int(SearchText) << int(ByAttribute);
+    QTest::newRow("value field to the reference") << int(Value) << int(Reference);
+    QTest::newRow("Modify to the reference language") << int(Modify) << int(ReferenceLanguage);
+    QTest::newRow("reference language to the list") << int(ReferenceLanguage) << int(List);
+    QTest::newRow("the list to Save as") << int(List) << int(SaveAs);
 }
 
 // Tab walks the controls in the order of the dialog's table, and leaves the
@@ -335,7 +338,7 @@ void tst_AmendLanguageMapDlg::sortingKeepsTheSelectionInSight()
 {
     m_demo->select(u"German (Germany)"_s);
     const auto editor = m_demo->openEditor();
-    auto *list = control<CAmendListCtrl>(editor.get(), 1012);
+    auto *list = control<CAmendListCtrl>(editor.get(), EditorControl::List);
     QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
     editor->SelectRow(0);
     QHeaderView *header = list->horizontalHeader();
@@ -371,7 +374,7 @@ void tst_AmendLanguageMapDlg::questionTakesItsKeys()
             box->close();
         });
     });
-    QTest::mouseClick(control<QPushButton>(editor.get(), 1017), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(editor.get(), EditorControl::Cancel), Qt::LeftButton);
     QVERIFY(!stayedOpen);
     QCOMPARE(editor->isVisible(), !left);
 }
@@ -381,7 +384,7 @@ void tst_AmendLanguageMapDlg::referenceComboHasAClosedHeight()
 {
     m_demo->select(u"German (Germany)"_s);
     const auto editor = m_demo->openEditor();
-    const auto *references = control<QComboBox>(editor.get(), 1011);
+    const auto *references = control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage);
     QCOMPARE(references->height(), references->sizeHint().height());
 }
 

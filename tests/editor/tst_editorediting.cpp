@@ -1,5 +1,7 @@
 #include "DemoInstallation.h"
+#include "editorwindow/EditorControls.h"
 
+#include "controls/DialogResults.h"
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"
 #include "controls/DialogTemplate.h"
@@ -64,17 +66,17 @@ std::unique_ptr<CAmendLanguageMapDlg> tst_EditorEditing::openGerman()
 void tst_EditorEditing::enterInTheSearchFieldUpperCasesAttributes()
 {
     const auto editor = openGerman();
-    auto *search = control<QLineEdit>(editor.get(), 1008);
+    auto *search = control<QLineEdit>(editor.get(), EditorControl::SearchText);
     search->setText(u"ids_cancel"_s);
 
-    QTest::mouseClick(control<QPushButton>(editor.get(), 1033), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(editor.get(), EditorControl::SearchNext), Qt::LeftButton);
     QCOMPARE(m_demo->messages.size(), 1);
     QCOMPARE(m_demo->messages.last().text, u"No matching objects."_s);
 
     search->setFocus();
     QTest::keyClick(search, Qt::Key_Return);
     QCOMPARE(editor->currentRow(), 1);
-    QCOMPARE(control<QLineEdit>(editor.get(), 1005)->text(), u"IDS_CANCEL"_s);
+    QCOMPARE(control<QLineEdit>(editor.get(), EditorControl::Attribute)->text(), u"IDS_CANCEL"_s);
     QCOMPARE(search->text(), u"IDS_CANCEL"_s);
     QVERIFY(editor->isVisible());
 }
@@ -82,8 +84,8 @@ void tst_EditorEditing::enterInTheSearchFieldUpperCasesAttributes()
 void tst_EditorEditing::searchMovesOnAndStartsAgain()
 {
     const auto editor = openGerman();
-    control<QLineEdit>(editor.get(), 1008)->setText(u"IDS_DEVICE_"_s);
-    QPushButton *next = control<QPushButton>(editor.get(), 1033);
+    control<QLineEdit>(editor.get(), EditorControl::SearchText)->setText(u"IDS_DEVICE_"_s);
+    QPushButton *next = control<QPushButton>(editor.get(), EditorControl::SearchNext);
     QList<int> matches;
     for (;;) {
         QTest::mouseClick(next, Qt::LeftButton);
@@ -105,9 +107,11 @@ void tst_EditorEditing::searchByValueAndReference_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("attribute");
 
-    QTest::newRow("by value") << 1009 << u"Abbrechen"_s << u"IDS_CANCEL"_s;
-    QTest::newRow("by reference") << 1010 << u"Apply"_s << u"IDS_APPLY"_s;
-    QTest::newRow("by value, case-sensitive") << 1009 << u"abbrechen"_s << QString();
+    const int byValue = EditorControl::ByValue;
+    const int byReference = EditorControl::ByReference;
+    QTest::newRow("by value") << byValue << u"Abbrechen"_s << u"IDS_CANCEL"_s;
+    QTest::newRow("by reference") << byReference << u"Apply"_s << u"IDS_APPLY"_s;
+    QTest::newRow("by value, case-sensitive") << byValue << u"abbrechen"_s << QString();
 }
 
 void tst_EditorEditing::searchByValueAndReference()
@@ -118,7 +122,7 @@ void tst_EditorEditing::searchByValueAndReference()
 
     const auto editor = openGerman();
     QTest::mouseClick(control<QRadioButton>(editor.get(), radio), Qt::LeftButton);
-    auto *search = control<QLineEdit>(editor.get(), 1008);
+    auto *search = control<QLineEdit>(editor.get(), EditorControl::SearchText);
     search->setText(pattern);
     search->setFocus();
     QTest::keyClick(search, Qt::Key_Enter);
@@ -133,7 +137,7 @@ void tst_EditorEditing::searchByValueAndReference()
 void tst_EditorEditing::enterInTheValueField()
 {
     const auto editor = openGerman();
-    auto *value = control<CMyEdit>(editor.get(), 1055);
+    auto *value = control<CMyEdit>(editor.get(), EditorControl::Value);
 
     // With no row selected, Enter selects the first.
     value->setFocus();
@@ -166,7 +170,7 @@ void tst_EditorEditing::modifyMarksAnUnchangedRow()
 {
     const auto editor = openGerman();
     editor->SelectRow(0);
-    QTest::mouseClick(control<QPushButton>(editor.get(), 1034), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(editor.get(), EditorControl::Modify), Qt::LeftButton);
     QCOMPARE(editor->rows().GetItemStatus(0), EntryStatus::Modified);
 
     // Dropping a symbol gives ERROR even when the value is also too long.
@@ -175,7 +179,7 @@ void tst_EditorEditing::modifyMarksAnUnchangedRow()
                               return row.attribute == u"IDS_APPLY";
                           }) - rows.cbegin());
     editor->SelectRow(apply);
-    control<CMyEdit>(editor.get(), 1055)->setText(u"Übernehmen %d Übernehmen"_s);
+    control<CMyEdit>(editor.get(), EditorControl::Value)->setText(u"Übernehmen %d Übernehmen"_s);
     editor->CommitValue();
     QCOMPARE(editor->rows().GetItemStatus(apply), EntryStatus::Error);
 }
@@ -183,10 +187,10 @@ void tst_EditorEditing::modifyMarksAnUnchangedRow()
 void tst_EditorEditing::upAndDownFromEveryControl()
 {
     const auto editor = openGerman();
-    const QList<QWidget *> targets{control<QLineEdit>(editor.get(), 1008),
-                                   control<QComboBox>(editor.get(), 1011),
-                                   control<CMyEdit>(editor.get(), 1055),
-                                   control<CAmendListCtrl>(editor.get(), 1012)};
+    const QList<QWidget *> targets{control<QLineEdit>(editor.get(), EditorControl::SearchText),
+                                   control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage),
+                                   control<CMyEdit>(editor.get(), EditorControl::Value),
+                                   control<CAmendListCtrl>(editor.get(), EditorControl::List)};
     for (QWidget *target : targets) {
         editor->SelectRow(3);
         target->setFocus();
@@ -196,9 +200,9 @@ void tst_EditorEditing::upAndDownFromEveryControl()
         QTest::keyClick(target, Qt::Key_Up);
         QCOMPARE(editor->currentRow(), 2);
     }
-    QCOMPARE(control<QComboBox>(editor.get(), 1011)->currentText(), u"English (United States)"_s);
+    QCOMPARE(control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage)->currentText(), u"English (United States)"_s);
 
-    auto *value = control<CMyEdit>(editor.get(), 1055);
+    auto *value = control<CMyEdit>(editor.get(), EditorControl::Value);
     editor->SelectRow(0);
     QTest::keyClick(value, Qt::Key_Up);
     QCOMPARE(editor->currentRow(), 0);
@@ -225,7 +229,7 @@ void tst_EditorEditing::fieldsFollowTheListSelection()
     QFETCH(int, key);
 
     const auto editor = openGerman();
-    auto *list = control<CAmendListCtrl>(editor.get(), 1012);
+    auto *list = control<CAmendListCtrl>(editor.get(), EditorControl::List);
     editor->SelectRow(2);
     list->setFocus();
     if (key) {
@@ -239,10 +243,10 @@ void tst_EditorEditing::fieldsFollowTheListSelection()
     QVERIFY(shown >= 0);
     QCOMPARE(list->currentIndex().row(), shown);
     const EditorRow row = editor->rows().row(shown);
-    QCOMPARE(control<QLineEdit>(editor.get(), 1005)->text(), row.attribute);
-    QCOMPARE(control<CMyEdit>(editor.get(), 1055)->text(), row.value);
+    QCOMPARE(control<QLineEdit>(editor.get(), EditorControl::Attribute)->text(), row.attribute);
+    QCOMPARE(control<CMyEdit>(editor.get(), EditorControl::Value)->text(), row.value);
 
-    control<CMyEdit>(editor.get(), 1055)->setText(u"Neu"_s);
+    control<CMyEdit>(editor.get(), EditorControl::Value)->setText(u"Neu"_s);
     editor->CommitValue();
     const int changed = editor->rows().rowOfOrdinal(row.ordinal);
     QCOMPARE(editor->rows().row(changed).value, u"Neu"_s);
@@ -255,7 +259,7 @@ void tst_EditorEditing::fieldsFollowTheListSelection()
 void tst_EditorEditing::nextBlank()
 {
     const auto editor = openGerman();
-    auto *nextBlank = control<QPushButton>(editor.get(), 1042);
+    auto *nextBlank = control<QPushButton>(editor.get(), EditorControl::NextBlank);
     QVERIFY(nextBlank->isHidden());
     nextBlank->click();
     const int blank = editor->currentRow();
@@ -268,10 +272,10 @@ void tst_EditorEditing::nextBlank()
 void tst_EditorEditing::hiddenButtons()
 {
     const auto editor = openGerman();
-    auto *remove = control<QPushButton>(editor.get(), 1041);
+    auto *remove = control<QPushButton>(editor.get(), EditorControl::RemoveRedundant);
     QVERIFY(remove->isHidden());
-    QVERIFY(control<QPushButton>(editor.get(), 1015)->isHidden());
-    QVERIFY(control<QLineEdit>(editor.get(), 1013)->isReadOnly());
+    QVERIFY(control<QPushButton>(editor.get(), EditorControl::AddAttribute)->isHidden());
+    QVERIFY(control<QLineEdit>(editor.get(), EditorControl::Reference)->isReadOnly());
     remove->click();
     QCOMPARE(m_demo->messages.size(), 1);
     QCOMPARE(m_demo->messages.first().text, u"DONE."_s);
@@ -280,7 +284,7 @@ void tst_EditorEditing::hiddenButtons()
 void tst_EditorEditing::hugeAndMultiLineValues()
 {
     const auto editor = openGerman();
-    auto *value = control<CMyEdit>(editor.get(), 1055);
+    auto *value = control<CMyEdit>(editor.get(), EditorControl::Value);
     editor->SelectRow(0);
     const QString huge(100000, u'x');
     value->setText(huge);
@@ -324,10 +328,10 @@ void tst_EditorEditing::missingFiles()
 
     QCOMPARE(editor->rows().rowCount(), m_demo->mainWindow().entryList().rowCount());
     editor->SelectRow(0);
-    control<CMyEdit>(editor.get(), 1055)->setText(u"Gut"_s);
+    control<CMyEdit>(editor.get(), EditorControl::Value)->setText(u"Gut"_s);
     editor->CommitValue();
     editor->Save();
-    QCOMPARE(editor->result(), int(CAmendLanguageMapDlg::Written));
+    QCOMPARE(editor->result(), int(DialogResult::Done));
     QVERIFY(TestFiles::read(m_demo->path(u"language/German (Germany).ini"_s)).contains("IDS_OK=Gut"));
 }
 

@@ -77,7 +77,7 @@ void tst_EditorRowModel::populates()
              QVariant::fromValue(EntryOrdinal(13)));
     QCOMPARE(model->headerData(EditorRowModel::StatusColumn, Qt::Horizontal), u"Status"_s);
 
-    model->setAttributes({ { FirstWebOrdinal, u"web"_s }, { 2, u"IDS_B"_s }, { 1, u"IDS_A"_s } });
+    model->setEntries(entryRows({ { FirstWebOrdinal, u"web"_s }, { 2, u"IDS_B"_s }, { 1, u"IDS_A"_s } }, {}));
     QCOMPARE(column(*model, EditorRowModel::AttributeColumn),
              (QStringList { u"IDS_A"_s, u"IDS_B"_s, u"web"_s }));
     QCOMPARE(column(*model, EditorRowModel::ValueColumn), QStringList(3));

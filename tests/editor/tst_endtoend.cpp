@@ -2,6 +2,8 @@
 // language, on a copy of the demo installation.
 
 #include "DemoInstallation.h"
+#include "app/MainWindowControls.h"
+#include "editorwindow/EditorControls.h"
 
 #include "app/CAddNewLanDlg.h"
 #include "controls/CAmendListCtrl.h"
@@ -80,16 +82,16 @@ void tst_EndToEnd::editOneEntry()
     whenModal<CAmendLanguageMapDlg>(this, [&](CAmendLanguageMapDlg *editor) {
         const int row = editor->currentRow();
         seen.append(editor->rows().row(row).attribute);
-        auto *value = control<CMyEdit>(editor, 1055);
+        auto *value = control<CMyEdit>(editor, EditorControl::Value);
         replaceValue(value, u"Zeitlimit nach Sekunden"_s);
         QTest::keyClick(value, Qt::Key_Return);
         seen.append(statusText(editor->rows().row(row).status));
 
-        auto *list = control<CAmendListCtrl>(editor, 1012);
-        const QPoint cell = list->visualRect(editor->rows().index(row, 0)).center();
+        auto *list = control<CAmendListCtrl>(editor, EditorControl::List);
+        const QPoint cell = list->visualRect(list->model()->index(row, 0)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell);
         replaceValue(value, u"Zeitlimit nach %d Sekunden"_s);
-        QTest::mouseClick(control<QPushButton>(editor, 1034), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(editor, EditorControl::Modify), Qt::LeftButton);
         seen.append(statusText(editor->rows().row(row).status));
 
         for (const EditorRow &entry : editor->rows().rows()) {
@@ -98,9 +100,9 @@ void tst_EndToEnd::editOneEntry()
                 && !before.contains(QByteArray('\n' + key)))
                 markedMissing.append(entry.attribute);
         }
-        QTest::mouseClick(control<QPushButton>(editor, 1016), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(editor, EditorControl::Save), Qt::LeftButton);
     });
-    doubleClick(control<QTableView>(&main, 1003), timeout);
+    doubleClick(control<QTableView>(&main, MainWindowControl::Entries), timeout);
 
     QCOMPARE(seen, (QStringList{u"IDS_MSG_TIMEOUT"_s, u"ERROR"_s, u"MODIFIED"_s}));
     QCOMPARE(m_demo->messages.size(), 1); // the question for the first marked row
@@ -132,28 +134,28 @@ void tst_EndToEnd::editOneEntry()
 void tst_EndToEnd::addALanguage()
 {
     CLexivoDlg &main = m_demo->mainWindow();
-    auto *languages = control<QComboBox>(&main, 1001);
+    auto *languages = control<QComboBox>(&main, MainWindowControl::Languages);
     const int languageCount = languages->count();
     m_demo->select(u"German (Germany)"_s);
 
     QString firstOffered;
     whenModal<CAddNewLanDlg>(this, [&](CAddNewLanDlg *add) {
-        auto *choices = control<QComboBox>(add, 1030);
+        auto *choices = control<QComboBox>(add, AddLanguageControl::Languages);
         firstOffered = choices->currentText();
         choices->setCurrentIndex(choices->findText(u"Italian (Italy)"_s));
         whenModal<CAmendLanguageMapDlg>(this, [](CAmendLanguageMapDlg *editor) {
-            auto *value = control<CMyEdit>(editor, 1055);
+            auto *value = control<CMyEdit>(editor, EditorControl::Value);
             editor->SelectRow(0);
             value->setText(u"Va bene"_s);
             editor->CommitValue();
             editor->SelectRow(1);
             value->setText(u"Annulla"_s);
             editor->CommitValue();
-            QTest::mouseClick(control<QPushButton>(editor, 1016), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(editor, EditorControl::Save), Qt::LeftButton);
         });
-        QTest::mouseClick(control<QPushButton>(add, 1), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(add, AddLanguageControl::Add), Qt::LeftButton);
     });
-    QTest::mouseClick(control<QPushButton>(&main, 1047), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&main, MainWindowControl::AddLanguage), Qt::LeftButton);
 
     QCOMPARE(firstOffered, u"Afrikaans (South Africa)"_s);
     QCOMPARE(languages->count(), languageCount + 1);
@@ -166,7 +168,7 @@ void tst_EndToEnd::addALanguage()
 
     const QByteArray italian = TestFiles::read(m_demo->path(u"language/Italian (Italy).ini"_s));
     QVERIFY(italian.startsWith("\xEF\xBB\xBF[text]\nIDS_OK=Va bene\nIDS_CANCEL=Annulla\nIDS_APPLY=\n"));
-    const qsizetype keys = qsizetype(main.languageStore().ReferenceKeyTable().size());
+    const qsizetype keys = qsizetype(main.installation().languageStore().ReferenceKeyTable().size());
     QCOMPARE(italian.count('\n'), keys + 1);
     const QByteArray index = TestFiles::read(m_demo->path(u"language/LanguageIndex.ini"_s));
     QVERIFY(index.contains("\n0x0410=Italian (Italy)\n"));
@@ -175,7 +177,7 @@ void tst_EndToEnd::addALanguage()
         TestFiles::read(m_demo->path(u"Web/LanguageInfo/Italian_Italy/common.xml"_s));
     QVERIFY(common.startsWith("\xEF\xBB\xBF"));
     QVERIFY(common.contains("\t\t<item id=\"web.login.title\""));
-    QVERIFY(main.presentLanguages().count(m_demo->config().catalogue.rowOfCode(u"0x0410"_s)));
+    QVERIFY(main.installation().presentLanguages().count(m_demo->config().catalogue.rowOfCode(u"0x0410"_s)));
 }
 
 // Opened by a double click, the editor has the caret at the end of the
@@ -191,12 +193,12 @@ void tst_EndToEnd::typingAfterOpeningOnAnEntry()
     whenModal<CAmendLanguageMapDlg>(this, [&](CAmendLanguageMapDlg *editor) {
         const int row = editor->currentRow();
         QVERIFY(pressKeyOn(editor, Qt::Key_Exclam, Qt::ShiftModifier));
-        typed = control<CMyEdit>(editor, 1055)->text();
+        typed = control<CMyEdit>(editor, EditorControl::Value)->text();
         QVERIFY(pressKeyOn(editor, Qt::Key_Return));
         committed = editor->rows().row(row).value;
         editor->reject(); // the question is answered Yes
     });
-    doubleClick(control<QTableView>(&main, 1003), 1);
+    doubleClick(control<QTableView>(&main, MainWindowControl::Entries), 1);
     QCOMPARE(typed, u"Abbrechen!"_s);
     QCOMPARE(committed, u"Abbrechen!"_s);
 }

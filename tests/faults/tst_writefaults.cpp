@@ -1,4 +1,6 @@
 #include "DemoInstallation.h"
+#include "app/MainWindowControls.h"
+#include "editorwindow/EditorControls.h"
 #include "TestFiles.h"
 #include "WriteFault.h"
 #include "config/LanguageCatalogue.h"
@@ -89,10 +91,10 @@ QByteArray webFile(const QByteArray &id, const QByteArray &text)
 
 // A language folder holding German and an earlier adjusted copy of it, and a
 // web folder with one English file that zh-cn has too; both stores open.
-class Installation
+class StoreFolders
 {
 public:
-    Installation()
+    StoreFolders()
     {
         QByteArray reference = "[text]\n";
         for (int i = 0; i < 50; ++i)
@@ -178,7 +180,7 @@ void tst_WriteFaults::storeLeavesFiles()
     QFETCH(QString, target);
     QFETCH(WriteFault::Kind, kind);
 
-    Installation installation;
+    StoreFolders installation;
     const QString path = installation.path(target);
     const QString folder = QFileInfo(path).absolutePath();
     const WriteFault fault(kind, path);
@@ -214,7 +216,7 @@ void tst_WriteFaults::userIsTold()
     if (operation == WindowOperation::SaveInEditor) {
         editor = demo.openEditor();
         editor->SelectRow(0);
-        control<CMyEdit>(editor.get(), 1055)->setText(u"Gut"_s);
+        control<CMyEdit>(editor.get(), EditorControl::Value)->setText(u"Gut"_s);
         editor->CommitValue();
     }
     const QString path = demo.path(target);
@@ -229,7 +231,7 @@ void tst_WriteFaults::userIsTold()
         if (editor)
             editor->Save();
         else
-            QTest::mouseClick(control<QPushButton>(&demo.mainWindow(), 1048), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(&demo.mainWindow(), MainWindowControl::AdjustOrder), Qt::LeftButton);
     });
     QCOMPARE(TestFiles::changedFiles(before, folder), QStringList());
     // The demo holds a row too long for its field; the question comes first.

@@ -1,11 +1,11 @@
 #include "DemoInstallation.h"
-
+#include "ModalDialogs.h"
 #include "check/CheckEngine.h"
+#include "config/ReconcileIndex.h"
 #include "controls/CMyEdit.h"
 #include "controls/DialogTemplate.h"
+#include "editorwindow/EditorControls.h"
 #include "overview/COverviewDlg.h"
-
-#include "ModalDialogs.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -64,7 +64,8 @@ class GatedMeasurer : public TextMeasurer
 public:
     explicit GatedMeasurer(QMutex &gate)
         : m_gate(gate)
-    {}
+    {
+    }
 
     int width(const QString &text) const override
     {
@@ -92,9 +93,9 @@ std::unique_ptr<COverviewDlg> tst_OverviewDlg::openOverview(MeasurerFactory meas
 {
     CLexivoDlg *main = &m_demo->mainWindow();
     auto overview = std::make_unique<COverviewDlg>(
-        OverviewSource{QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                       m_demo->config().catalogue,
-                       [main](int row) { return main->openEditorOn(row); }, measurer},
+        OverviewSource { QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                         m_demo->config().catalogue,
+                         [main](int row) { return main->openEditorOn(row); }, measurer },
         main);
     overview->show();
     return overview;
@@ -129,10 +130,13 @@ void tst_OverviewDlg::shortcutShowsTheCheckersCounts()
         QTRY_VERIFY(!overview->busy());
         const OverviewModel &model = overview->model();
         QCOMPARE(model.rowCount(), 4);
-        const std::pair<QString, int LanguageSummary::*> columns[] = {
-            {u"Entries"_s, &LanguageSummary::entries},   {u"Blank"_s, &LanguageSummary::blank},
-            {u"ERROR"_s, &LanguageSummary::error},       {u"TOO LONG"_s, &LanguageSummary::tooLong},
-            {u"Missing"_s, &LanguageSummary::missing},   {u"Extra"_s, &LanguageSummary::extra}};
+        const std::pair<QString, int LanguageSummary::*> columns[]
+            = { { u"Entries"_s, &LanguageSummary::entries },
+                { u"Blank"_s, &LanguageSummary::blank },
+                { u"ERROR"_s, &LanguageSummary::error },
+                { u"TOO LONG"_s, &LanguageSummary::tooLong },
+                { u"Missing"_s, &LanguageSummary::missing },
+                { u"Extra"_s, &LanguageSummary::extra } };
         for (const LanguageSummary &language : expected) {
             const int row = model.rowOf(language.name);
             QVERIFY2(row >= 0, qPrintable(language.name));
@@ -208,7 +212,7 @@ void tst_OverviewDlg::checksAgainAfterASave()
             return row.attribute == u"web.login.locked"_s;
         });
         editor->SelectRow(int(blank - rows.cbegin()));
-        control<CMyEdit>(editor, 1055)->setText(u"Anwenden"_s);
+        control<CMyEdit>(editor, EditorControl::Value)->setText(u"Anwenden"_s);
         editor->CommitValue();
         editor->Save();
     });
@@ -216,7 +220,7 @@ void tst_OverviewDlg::checksAgainAfterASave()
     QTRY_VERIFY(!overview->busy());
 
     const LanguageSummary after = overview->model().summary(overview->model().rowOf(German));
-    QCOMPARE(after, checked({German}).front());
+    QCOMPARE(after, checked({ German }).front());
     QCOMPARE(after.translated, before.translated + 1);
 }
 
@@ -242,7 +246,7 @@ void tst_OverviewDlg::closingWhileChecking()
     QVERIFY(overview->findChild<QProgressBar *>(u"progress"_s)->isVisible());
     // The window answers while the check waits.
     QTest::mouseClick(table(*overview)->horizontalHeader()->viewport(), Qt::LeftButton, {},
-                      {5, 5});
+                      { 5, 5 });
 
     if (how == 0)
         QVERIFY(pressKeyOn(overview.get(), Qt::Key_Escape));
@@ -265,8 +269,8 @@ void tst_OverviewDlg::deletedFile_data()
     QTest::newRow("a language") << u"language/German (Germany).ini"_s << 4
                                 << u"language/German (Germany).ini: the language file is"
                                    " missing."_s;
-    QTest::newRow("the reference") << u"language/English (United States).ini"_s << 0
-                                   << CLexivoDlg::MainFileMissingMessage;
+    QTest::newRow("the reference")
+        << u"language/English (United States).ini"_s << 0 << mainFileMissingMessage();
 }
 
 // Deleted while the overview is open, then F5: the row or the whole overview
@@ -291,8 +295,11 @@ void tst_OverviewDlg::deletedFile()
 
     const int row = overview->model().rowOf(German);
     QCOMPARE(overview->model().summary(row).problem, u"the language file is missing"_s);
-    QVERIFY(overview->model().index(row, 0).data(Qt::ToolTipRole).toString().contains(
-        message.chopped(1)));
+    QVERIFY(overview->model()
+                .index(row, 0)
+                .data(Qt::ToolTipRole)
+                .toString()
+                .contains(message.chopped(1)));
     select(*overview, German);
     int rows = -1;
     whenModal<CAmendLanguageMapDlg>(this, [&rows](CAmendLanguageMapDlg *editor) {

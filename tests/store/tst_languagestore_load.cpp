@@ -1,6 +1,7 @@
 #include "LanguageFolder.h"
 #include "config/LanguageCatalogue.h"
 #include "store/LanguageStore.h"
+#include "store/PlainLanguageLoader.h"
 
 #include <QDir>
 #include <QTest>
@@ -199,6 +200,14 @@ void tst_LanguageStoreLoad::loadLanguage()
     QVERIFY(store.LoadLanguage(u"German (Germany)"_s, file.values, file.extraKeys));
     QCOMPARE(relativeValues(store, file.values), values);
     QCOMPARE(QStringList(file.extraKeys.begin(), file.extraKeys.end()), extraKeys);
+
+    // The plain loader, the fuzz targets' oracle, agrees.
+    LanguageFile plain;
+    QVERIFY(PlainLanguageLoader::load(folder.iniPath(u"German (Germany)"_s),
+                                      store.ReferenceKeyTable(), utf8Mode, plain.values,
+                                      plain.extraKeys));
+    QCOMPARE(plain.values, file.values);
+    QCOMPARE(plain.extraKeys, file.extraKeys);
 }
 
 void tst_LanguageStoreLoad::loadKeepsValuesAlreadyThere()

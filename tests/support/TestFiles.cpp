@@ -1,5 +1,7 @@
 #include "TestFiles.h"
 
+#include "platform/FolderCopy.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -73,18 +75,7 @@ QStringList changedFiles(const QMap<QString, QByteArray> &before, const QString 
 
 void copyTree(const QString &from, const QString &to)
 {
-    QDir().mkpath(to);
-    const QDir source(from);
-    const QFileInfoList entries =
-        source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QFileInfo &entry : entries) {
-        const QString target = QDir(to).filePath(entry.fileName());
-        if (entry.isDir())
-            copyTree(entry.filePath(), target);
-        else
-            QVERIFY2(QFile::copy(entry.filePath(), target), qPrintable(target));
-        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
-    }
+    QVERIFY2(copyFolderTree(from, to), qPrintable(to));
 }
 
 QString demoInstallation()

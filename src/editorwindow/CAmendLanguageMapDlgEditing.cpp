@@ -1,9 +1,10 @@
 // Showing, committing and finding rows, and the keys that drive them.
 
 #include "CAmendLanguageMapDlg.h"
+#include "EditorControls.h"
 
-#include "EditorSearch.h"
-#include "TranslationChecks.h"
+#include "editor/EditorSearch.h"
+#include "editor/TranslationChecks.h"
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"
 #include "controls/DialogTemplate.h"
@@ -34,15 +35,15 @@ void CAmendLanguageMapDlg::connectControls()
         pullTexts();
         m_searchPosition = -1;
     });
-    connect(control<QPushButton>(this, 1033), &QPushButton::clicked, this, [this] {
+    connect(control<QPushButton>(this, EditorControl::SearchNext), &QPushButton::clicked, this, [this] {
         pullTexts();
         FindNext(m_searchText);
     });
-    connect(control<QPushButton>(this, 1034), &QPushButton::clicked, this,
+    connect(control<QPushButton>(this, EditorControl::Modify), &QPushButton::clicked, this,
             &CAmendLanguageMapDlg::CommitValue);
-    connect(control<QPushButton>(this, 1042), &QPushButton::clicked, this,
+    connect(control<QPushButton>(this, EditorControl::NextBlank), &QPushButton::clicked, this,
             &CAmendLanguageMapDlg::FindNextBlank);
-    // Redundant entries are deleted by the main window after every save.
+    // Redundant entries leave the language's file with every save.
     connect(m_removeRedundant, &QPushButton::clicked, this,
             [this] { MessageBoxes::inform(this, u"DONE."_s); });
     connect(m_save, &QPushButton::clicked, this, &CAmendLanguageMapDlg::Save);
@@ -52,10 +53,10 @@ void CAmendLanguageMapDlg::connectControls()
             &CAmendLanguageMapDlg::changeReference);
 
     connect(m_list, &CAmendListCtrl::clicked, this,
-            [this](const QModelIndex &index) { SelectRow(index.row()); });
+            [this](const QModelIndex &index) { SelectRow(modelRow(index)); });
     // A double click shows the row's value under its sample text.
     connect(m_list, &CAmendListCtrl::doubleClicked, this, [this](const QModelIndex &index) {
-        PreviewRequest request(index.row());
+        PreviewRequest request(modelRow(index));
         QCoreApplication::sendEvent(this, &request);
     });
     // Keys the list handles itself (Page Up, Home, type-ahead ...) and sorting
@@ -63,8 +64,8 @@ void CAmendLanguageMapDlg::connectControls()
     // the row they show.
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
-                if (current.isValid() && current.row() != currentRow())
-                    showRow(current.row(), false);
+                if (current.isValid() && modelRow(current) != currentRow())
+                    showRow(modelRow(current), false);
             });
 }
 
@@ -100,7 +101,10 @@ void CAmendLanguageMapDlg::showRow(int row, bool focusValue)
 {
     if (row < 0 || row >= m_rows.rowCount())
         return;
-    const QModelIndex index = m_rows.index(row, EditorRowModel::AttributeColumn);
+    // A row the filter hides is shown with every row.
+    if (!m_filter->shows(row))
+        setFilter(EditorRowFilter::AllRows);
+    const QModelIndex index = viewIndex(row);
     m_currentOrdinal = m_rows.row(row).ordinal;
     m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
                                                          | QItemSelectionModel::Rows);
@@ -116,6 +120,7 @@ void CAmendLanguageMapDlg::showRow(int row, bool focusValue)
     if (focusValue)
         m_value->setFocus();
     pushTexts();
+    offerSuggestion();
 }
 
 void CAmendLanguageMapDlg::CommitValue()
@@ -124,8 +129,10 @@ void CAmendLanguageMapDlg::CommitValue()
     const int row = currentRow();
     if (row < 0)
         return;
+    const RowState before{m_rows.row(row).value, m_rows.row(row).status};
     const EntryStatus status = m_rows.commitValue(row, m_valueText, m_limits, *m_measurer);
-    m_list->scrollTo(m_rows.index(row, EditorRowModel::AttributeColumn));
+    recordCommit(row, before);
+    m_list->scrollTo(viewIndex(row));
     if (status == EntryStatus::TooLong)
         highlightCurrentRow();
 }
@@ -134,7 +141,8 @@ void CAmendLanguageMapDlg::CommitValue()
 // starts again from the first.
 void CAmendLanguageMapDlg::FindNext(const QString &pattern)
 {
-    m_searchPosition = EditorSearch::findNext(m_rows, m_searchColumn, pattern, m_searchPosition);
+    m_searchPosition =
+        EditorSearch::findNext(m_rows, m_searchColumn, pattern, m_searchPosition, shownRows());
     if (m_searchPosition < 0) {
         MessageBoxes::inform(this, u"No matching objects."_s);
         return;
@@ -152,16 +160,13 @@ void CAmendLanguageMapDlg::FindNextBlank()
     SelectRow(row);
 }
 
+// To the next row the list shows, up or down; from none, to the first.
 void CAmendLanguageMapDlg::moveSelection(int step)
 {
-    const int row = currentRow();
-    if (row < 0) {
-        SelectRow(0);
-        return;
-    }
-    const int next = row + step;
-    if (next >= 0 && next < m_rows.rowCount())
-        SelectRow(next);
+    const int view = currentRow() < 0 ? -1 : viewIndex(currentRow()).row();
+    const int next = view < 0 ? 0 : view + step;
+    if (next >= 0 && next < m_filter->rowCount())
+        SelectRow(modelRow(m_filter->index(next, 0)));
 }
 
 // Enter and Escape never press a button or end the editor; Up and Down move
@@ -182,8 +187,7 @@ bool CAmendLanguageMapDlg::handleKey(QKeyEvent *event, QWidget *target)
             pullTexts();
             if (row >= 0 && m_valueText != m_rows.row(row).value)
                 CommitValue();
-            if (row < m_rows.rowCount() - 1)
-                SelectRow(row + 1);
+            moveSelection(1);
         }
         return true;
     case Qt::Key_Escape:
@@ -194,6 +198,6 @@ bool CAmendLanguageMapDlg::handleKey(QKeyEvent *event, QWidget *target)
             moveSelection(event->key() == Qt::Key_Up ? -1 : 1);
         return true;
     default:
-        return false;
+        return handleHistoryKey(event, target);
     }
 }

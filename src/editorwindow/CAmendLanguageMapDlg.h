@@ -1,11 +1,15 @@
 #pragma once
 
+#include "editor/CommitCommand.h"
 #include "EditorContext.h"
-#include "EditorRowModel.h"
-#include "LengthLimits.h"
-#include "TextMeasurer.h"
+#include "editor/EditorRowFilter.h"
+#include "editor/EditorRowModel.h"
+#include "editor/EditorSearch.h"
+#include "editor/LengthLimits.h"
+#include "editor/TextMeasurer.h"
 
 #include <QDialog>
+#include <QUndoStack>
 
 #include <memory>
 #include <optional>
@@ -21,22 +25,20 @@ class WaitingPanel;
 
 // The translation editor: one language's entries beside a reference
 // language, each checked for its format symbols and its width and marked with
-// a status, searched, edited and saved. Ends with Written (5) after a save and
-// Left (6) otherwise.
+// a status, searched, edited and saved. Ends with DialogResult::Done after a
+// save and DialogResult::Left otherwise.
 class CAmendLanguageMapDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    enum Result { Written = 5, Left = 6 };
-
     explicit CAmendLanguageMapDlg(EditorContext context, QWidget *parent = nullptr);
     ~CAmendLanguageMapDlg() override;
 
     // Inputs, set before the run: the rows of an existing language, or the
     // attributes of a new one; the edited language's catalogue row; the entry
     // to select at the start.
-    void setSourceList(const QList<EditorRowModel::SourceEntry> &entries);
+    void setSourceList(const QList<EntryRow> &entries) { m_source = entries; }
     void setSourceMap(const AttributeMap &attributes);
     void setEditedLanguage(int catalogueRow) { m_editedLanguage = catalogueRow; }
     void setPreselectedEntry(EntryOrdinal ordinal) { m_preselected = ordinal; }
@@ -46,6 +48,8 @@ public:
     int exec() override;
 
     const EditorRowModel &rows() const { return m_rows; }
+    const EditorRowFilter &filter() const { return *m_filter; }
+    QUndoStack &history() { return m_history; }
     const LengthLimits &lengthLimits() const { return m_limits; }
     // The row shown in the edit fields, or -1.
     int currentRow() const;
@@ -57,6 +61,13 @@ public:
     void Save();
     void SaveAs();
 
+    // Beyond the template, on the list's context menu and on shortcuts the
+    // key table leaves free (see buildActions).
+    void setFilter(EditorRowFilter::Kind kind);
+    void findBlankFromSelection(); // forward from the selected row, once round
+    void copyReference(); // the reference into the value field, uncommitted
+    void takeSuggestion(); // the offered value into the value field, uncommitted
+
 public slots:
     void reject() override;
 
@@ -67,6 +78,18 @@ protected:
 private:
     void buildControls();
     void connectControls();
+    void buildActions();
+    void showContextMenu(const QPoint &position);
+    int modelRow(const QModelIndex &viewIndex) const;
+    QModelIndex viewIndex(int modelRow) const;
+    EditorSearch::Visible shownRows() const;
+    void recordCommit(int row, const RowState &before);
+    void showUndoneRow(int row);
+    bool undoKeyForAField(QKeyEvent *event, QWidget *target) const;
+    bool handleHistoryKey(QKeyEvent *event, QWidget *target);
+    void setFieldText(const QString &text);
+    void offerSuggestion();
+    void updateShownCount(const QString &note = {});
     void fill();
     void fillReferenceLanguages();
     void LoadReference();
@@ -82,18 +105,18 @@ private:
     void pullTexts();
     void pushTexts();
     std::optional<ValueMap> CollectEntries(bool everyRow, WaitingPanel &waiting);
-    void finishSave(const ValueMap &written);
-    ValueMap entriesOnDisk(const ValueMap &written) const;
-    void reportSaveFailure(const QString &errorText);
+    void saveTo(const QString &path, const QString &collectingText, bool everyRow);
 
     EditorContext m_context;
-    QList<EditorRowModel::SourceEntry> m_sourceList;
-    std::optional<AttributeMap> m_sourceMap;
+    QList<EntryRow> m_source;
     int m_editedLanguage = -1;
     std::optional<EntryOrdinal> m_preselected;
     bool m_initialised = false;
 
     EditorRowModel m_rows;
+    EditorRowFilter *m_filter = nullptr;
+    QUndoStack m_history;
+    QList<QAction *> m_filterActions; // in the order of EditorRowFilter::Kind
     LengthLimits m_limits;
     std::unique_ptr<TextMeasurer> m_measurer;
 
@@ -121,4 +144,5 @@ private:
     QPushButton *m_cancel = nullptr;
     QPushButton *m_saveAs = nullptr;
     QPushButton *m_removeRedundant = nullptr;
+    QLabel *m_shownCount = nullptr;
 };

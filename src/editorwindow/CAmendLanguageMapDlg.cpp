@@ -1,9 +1,10 @@
 #include "CAmendLanguageMapDlg.h"
+#include "EditorControls.h"
 
-#include "controls/EditorMessages.h"
-#include "ClientFonts.h"
-#include "ReferenceChoice.h"
-#include "TranslationChecks.h"
+#include "editor/ClientFonts.h"
+#include "editor/ReferenceChoice.h"
+#include "editor/TranslationChecks.h"
+#include "application/Installation.h"
 #include "config/ClientConfig.h"
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"
@@ -11,9 +12,8 @@
 #include "controls/CWaitingDlg.h"
 #include "controls/DialogKeyFilter.h"
 #include "controls/DialogTemplate.h"
+#include "controls/EditorMessages.h"
 #include "platform/TextCodec.h"
-#include "store/LanguageStore.h"
-#include "store/WebLanguageStore.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -21,8 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -32,13 +30,6 @@ const QString LoadingText = u"Loading data, please wait ..."_s;
 const QColor WarningColour(190, 0, 0);
 const QColor OverflowColour(255, 0, 0);
 const QColor FittingColour(0, 0, 0);
-
-QFont dialogFont()
-{
-    QFont font(u"微软雅黑"_s);
-    font.setPointSize(9);
-    return font;
-}
 
 } // namespace
 
@@ -50,6 +41,7 @@ CAmendLanguageMapDlg::CAmendLanguageMapDlg(EditorContext context, QWidget *paren
     setWindowTitle(u"Translation in Process"_s);
     buildControls();
     connectControls();
+    buildActions();
     DialogKeyFilter::install(this, [this](QKeyEvent *event, QWidget *target) {
         return handleKey(event, target);
     });
@@ -61,69 +53,68 @@ void CAmendLanguageMapDlg::buildControls()
 {
     using Kind = ControlSpec::Kind;
     using Flag = ControlSpec::Flag;
-    const QFont font = dialogFont();
+    namespace Id = EditorControl;
+    const QFont font = clientFont(ClientFace::Dialog, 9);
     m_value = new CMyEdit(this);
     m_list = new CAmendListCtrl(this);
     buildDialog(
         this, font, {566, 332},
-        {{1035, Kind::GroupBox, u"Search"_s, {12, 6, 545, 28}},
-         {1008, Kind::LineEdit, {}, {57, 15, 259, 15}},
-         {1007, Kind::RadioButton, u"By Attribute"_s, {332, 17, 49, 10}},
-         {1009, Kind::RadioButton, u"By Value"_s, {388, 17, 40, 10}},
-         {1010, Kind::RadioButton, u"By Reference"_s, {430, 17, 53, 10}},
-         {1033, Kind::Button, u"Search Next"_s, {492, 15, 49, 12}},
-         {1036, Kind::GroupBox, u"Modify"_s, {12, 36, 410, 85}},
-         {1037, Kind::Label, u"Value"_s, {16, 50, 39, 10}, Flag::RightAligned},
-         {1055, Kind::Premade, {}, {57, 49, 348, 13}, {}, m_value},
-         {1006, Kind::LineEdit, {}, {66, 49, 348, 13}, Flag::Disabled | Flag::Hidden},
-         {1040, Kind::Label, u"Reference"_s, {16, 70, 39, 10}, Flag::RightAligned},
-         {1013, Kind::LineEdit, {}, {57, 69, 348, 13}, Flag::ReadOnly},
-         {1038, Kind::Label, u"Attribute"_s, {16, 93, 39, 10}, Flag::RightAligned},
-         {1005, Kind::LineEdit, {}, {59, 90, 286, 13}, Flag::ReadOnly},
-         {1034, Kind::Button, u"Modify"_s, {354, 90, 51, 13}},
-         {1044, Kind::Label, u"WARNING"_s, {13, 109, 408, 8}},
-         {1039, Kind::Label, u"Select Reference Language"_s, {432, 54, 108, 8}},
-         {1011, Kind::ComboBox, {}, {431, 68, 120, 24}},
-         {1042, Kind::Button, u"Next Blank"_s, {482, 100, 69, 13}, Flag::Hidden},
-         {1012, Kind::Premade, {}, {7, 126, 552, 178}, {}, m_list},
-         {1041, Kind::Button, u"Remove Redundant Entries"_s, {7, 314, 109, 11}, Flag::Hidden},
-         {1015, Kind::Button, u"添加新属性"_s, {142, 312, 98, 13}, Flag::Hidden},
-         {1051, Kind::Button, u"Save as"_s, {415, 311, 50, 14}},
-         {1016, Kind::Button, u"Save"_s, {498, 311, 50, 14}},
-         {1017, Kind::Button, u"Cancel"_s, {566, 311, 50, 14}}});
+        {{Id::SearchGroup, Kind::GroupBox, u"Search"_s, {12, 6, 545, 28}},
+         {Id::SearchText, Kind::LineEdit, {}, {57, 15, 259, 15}},
+         {Id::ByAttribute, Kind::RadioButton, u"By Attribute"_s, {332, 17, 49, 10}},
+         {Id::ByValue, Kind::RadioButton, u"By Value"_s, {388, 17, 40, 10}},
+         {Id::ByReference, Kind::RadioButton, u"By Reference"_s, {430, 17, 53, 10}},
+         {Id::SearchNext, Kind::Button, u"Search Next"_s, {492, 15, 49, 12}},
+         {Id::ModifyGroup, Kind::GroupBox, u"Modify"_s, {12, 36, 410, 85}},
+         {Id::ValueLabel, Kind::Label, u"Value"_s, {16, 50, 39, 10}, Flag::RightAligned},
+         {Id::Value, Kind::Premade, {}, {57, 49, 348, 13}, {}, m_value},
+         {Id::HiddenValue, Kind::LineEdit, {}, {66, 49, 348, 13}, Flag::Disabled | Flag::Hidden},
+         {Id::ReferenceLabel, Kind::Label, u"Reference"_s, {16, 70, 39, 10}, Flag::RightAligned},
+         {Id::Reference, Kind::LineEdit, {}, {57, 69, 348, 13}, Flag::ReadOnly},
+         {Id::AttributeLabel, Kind::Label, u"Attribute"_s, {16, 93, 39, 10}, Flag::RightAligned},
+         {Id::Attribute, Kind::LineEdit, {}, {59, 90, 286, 13}, Flag::ReadOnly},
+         {Id::Modify, Kind::Button, u"Modify"_s, {354, 90, 51, 13}},
+         {Id::Warning, Kind::Label, u"WARNING"_s, {13, 109, 408, 8}},
+         {Id::ReferenceLanguageLabel, Kind::Label, u"Select Reference Language"_s, {432, 54, 108, 8}},
+         {Id::ReferenceLanguage, Kind::ComboBox, {}, {431, 68, 120, 24}},
+         {Id::NextBlank, Kind::Button, u"Next Blank"_s, {482, 100, 69, 13}, Flag::Hidden},
+         {Id::List, Kind::Premade, {}, {7, 126, 552, 178}, {}, m_list},
+         {Id::RemoveRedundant, Kind::Button, u"Remove Redundant Entries"_s, {7, 314, 109, 11}, Flag::Hidden},
+         {Id::AddAttribute, Kind::Button, u"添加新属性"_s, {142, 312, 98, 13}, Flag::Hidden},
+         {Id::SaveAs, Kind::Button, u"Save as"_s, {415, 311, 50, 14}},
+         {Id::Save, Kind::Button, u"Save"_s, {498, 311, 50, 14}},
+         {Id::Cancel, Kind::Button, u"Cancel"_s, {566, 311, 50, 14}}});
     setMinimumSize(size());
 
-    m_list->setModel(&m_rows);
+    m_filter = new EditorRowFilter(&m_rows, this);
+    m_list->setModel(m_filter);
+    m_shownCount = new QLabel(this);
+    m_shownCount->setObjectName(u"shownCount"_s);
+    m_shownCount->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    m_shownCount->hide();
 
-    m_search = control<QLineEdit>(this, 1008);
-    m_byAttribute = control<QRadioButton>(this, 1007);
-    m_byValue = control<QRadioButton>(this, 1009);
-    m_byReference = control<QRadioButton>(this, 1010);
-    m_reference = control<QLineEdit>(this, 1013);
-    m_attribute = control<QLineEdit>(this, 1005);
-    m_warning = control<QLabel>(this, 1044);
-    m_referenceLanguages = control<QComboBox>(this, 1011);
-    m_hiddenAddButton = control<QPushButton>(this, 1015);
-    m_removeRedundant = control<QPushButton>(this, 1041);
-    m_saveAs = control<QPushButton>(this, 1051);
-    m_save = control<QPushButton>(this, 1016);
-    m_cancel = control<QPushButton>(this, 1017);
+    m_search = control<QLineEdit>(this, EditorControl::SearchText);
+    m_byAttribute = control<QRadioButton>(this, EditorControl::ByAttribute);
+    m_byValue = control<QRadioButton>(this, EditorControl::ByValue);
+    m_byReference = control<QRadioButton>(this, EditorControl::ByReference);
+    m_reference = control<QLineEdit>(this, EditorControl::Reference);
+    m_attribute = control<QLineEdit>(this, EditorControl::Attribute);
+    m_warning = control<QLabel>(this, EditorControl::Warning);
+    m_referenceLanguages = control<QComboBox>(this, EditorControl::ReferenceLanguage);
+    m_hiddenAddButton = control<QPushButton>(this, EditorControl::AddAttribute);
+    m_removeRedundant = control<QPushButton>(this, EditorControl::RemoveRedundant);
+    m_saveAs = control<QPushButton>(this, EditorControl::SaveAs);
+    m_save = control<QPushButton>(this, EditorControl::Save);
+    m_cancel = control<QPushButton>(this, EditorControl::Cancel);
 
     QPalette warning = m_warning->palette();
     warning.setColor(QPalette::WindowText, WarningColour);
     m_warning->setPalette(warning);
 }
 
-void CAmendLanguageMapDlg::setSourceList(const QList<EditorRowModel::SourceEntry> &entries)
-{
-    m_sourceList = entries;
-    m_sourceMap.reset();
-}
-
 void CAmendLanguageMapDlg::setSourceMap(const AttributeMap &attributes)
 {
-    m_sourceMap = attributes;
-    m_sourceList.clear();
+    m_source = entryRows(attributes, {});
 }
 
 int CAmendLanguageMapDlg::exec()
@@ -147,7 +138,7 @@ void CAmendLanguageMapDlg::fill()
 {
     WaitingPanel waiting(this, LoadingText);
 
-    const LanguageCatalogue &catalogue = m_context.config.catalogue;
+    const LanguageCatalogue &catalogue = m_context.installation.catalogue();
     setWindowTitle(u"Translation in Process      "_s + catalogue.NameAt(m_editedLanguage));
 
     m_list->setStatusColumn(EditorRowModel::StatusColumn);
@@ -155,10 +146,7 @@ void CAmendLanguageMapDlg::fill()
     m_list->setColumnWidth(EditorRowModel::ValueColumn, 270);
     m_list->setColumnWidth(EditorRowModel::ReferenceColumn, 250);
     m_list->setColumnWidth(EditorRowModel::StatusColumn, 100);
-    if (m_sourceMap)
-        m_rows.setAttributes(*m_sourceMap);
-    else
-        m_rows.setEntries(m_sourceList);
+    m_rows.setEntries(m_source);
 
     m_byAttribute->setChecked(true);
     m_searchColumn = EditorRowModel::AttributeColumn;
@@ -167,7 +155,7 @@ void CAmendLanguageMapDlg::fill()
     fillReferenceLanguages();
     m_limits = LoadLengthLimits(lengthLimitsPath());
     LoadReference();
-    m_warning->setText(decodeUtf8OrEmpty(m_context.config.notice));
+    m_warning->setText(decodeUtf8OrEmpty(m_context.installation.config().notice));
     layoutControls();
 }
 
@@ -175,31 +163,23 @@ void CAmendLanguageMapDlg::fill()
 // Chinese when English is the language being edited.
 void CAmendLanguageMapDlg::fillReferenceLanguages()
 {
-    const LanguageCatalogue &catalogue = m_context.config.catalogue;
+    const LanguageCatalogue &catalogue = m_context.installation.catalogue();
     const QSignalBlocker blocker(m_referenceLanguages);
-    for (int row : m_context.presentLanguages) {
+    for (int row : m_context.installation.presentLanguages()) {
         if (row != m_editedLanguage)
             m_referenceLanguages->addItem(catalogue.NameAt(row), row);
     }
     const int chosen =
-        defaultReferenceLanguage(catalogue, m_context.presentLanguages, m_editedLanguage);
+        defaultReferenceLanguage(catalogue, m_context.installation.presentLanguages(), m_editedLanguage);
     m_referenceLanguages->setCurrentIndex(m_referenceLanguages->findData(chosen));
 }
 
 void CAmendLanguageMapDlg::LoadReference()
 {
-    ValueMap reference;
-    if (m_referenceLanguages->currentIndex() >= 0) {
-        const int language = m_referenceLanguages->currentData().toInt();
-        const LanguageCatalogue &catalogue = m_context.config.catalogue;
-        KeySet ignoredExtraKeys;
-        // A reference language whose files cannot be read shows empty values.
-        std::ignore = m_context.languageStore.LoadLanguage(catalogue.NameAt(language), reference,
-                                                           ignoredExtraKeys);
-        if (m_context.config.needWebLanguage)
-            std::ignore
-                = m_context.webLanguageStore.LoadWebValues(catalogue.KeyAt(language), reference);
-    }
+    // No reference language: every reference is empty.
+    const ValueMap reference = m_referenceLanguages->currentIndex() < 0
+        ? ValueMap()
+        : m_context.installation.values(m_referenceLanguages->currentData().toInt());
     m_rows.applyReference(reference, m_limits, *m_measurer);
     highlightCurrentRow();
 }
@@ -302,4 +282,8 @@ void CAmendLanguageMapDlg::layoutControls()
     m_save->setGeometry(width - 230, height - 40, 100, 30);
     m_cancel->setGeometry(width - 110, height - 40, 100, 30);
     m_removeRedundant->move(10, height - 40);
+    // Right above the list, beside the Modify group, where the template
+    // leaves room.
+    const int left = m_referenceLanguages->x();
+    m_shownCount->setGeometry(left, 270 - 22, qMax(0, width - 10 - left), 20);
 }
