@@ -1,7 +1,7 @@
 // Starts every window of Lexivo on a copy of the demo installation and saves
 // a picture of each: the main window with a language selected, the editor
-// with rows of every status, the add-language dialog, the preview and the
-// waiting panel.
+// with rows of every status, the overview of the languages, the add-language
+// dialog, the preview and the waiting panel.
 
 #include "app/CAddNewLanDlg.h"
 #include "app/MainWindowControls.h"
@@ -13,11 +13,14 @@
 #include "controls/DialogTemplate.h"
 #include "controls/MessageBoxes.h"
 #include "editorwindow/CAmendLanguageMapDlg.h"
+#include "overview/COverviewDlg.h"
 #include "platform/FolderCopy.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -43,7 +46,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s <demo folder> <picture folder>\n", argv[0]);
         return 2;
     }
-    const QString demo = QString::fromLocal8Bit(argv[1]);
+    // Absolute: the current folder becomes the installation's copy.
+    const QString demo = QDir().absoluteFilePath(QString::fromLocal8Bit(argv[1]));
     const QString pictures = QDir().absoluteFilePath(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(pictures);
     QTemporaryDir installation;
@@ -59,7 +63,10 @@ int main(int argc, char *argv[])
         return 1;
     main.show();
     auto *languages = control<QComboBox>(&main, MainWindowControl::Languages);
-    languages->setCurrentIndex(languages->findText(u"German (Germany)"_s));
+    // As the user chooses it: the list loads a language that is activated.
+    const int german = languages->findText(u"German (Germany)"_s);
+    languages->setCurrentIndex(german);
+    emit languages->activated(german);
     bool saved = save(&main, pictures, u"main-window"_s);
 
     CAmendLanguageMapDlg editor(main.editorContext(), &main);
@@ -80,6 +87,16 @@ int main(int argc, char *argv[])
     preview.sampleText = editor.lengthLimits().at(u"IDS_TAB_SETTINGS"_s);
     preview.show();
     saved = save(&preview, pictures, u"preview"_s) && saved;
+
+    COverviewDlg overview({installation.path(), demo, config.catalogue, [](int) { return true; }},
+                          &main);
+    overview.show();
+    QEventLoop checking;
+    QObject::connect(&overview, &COverviewDlg::checked, &checking, &QEventLoop::quit);
+    checking.exec();
+    overview.findChild<QTableView *>(u"languages"_s)
+        ->selectRow(overview.model().rowOf(u"German (Germany)"_s));
+    saved = save(&overview, pictures, u"overview"_s) && saved;
 
     PresentLanguages present = main.installation().presentLanguages();
     CAddNewLanDlg add(config.catalogue, present, &main);

@@ -12,6 +12,7 @@
 #include "editor/ClientFonts.h"
 #include "controls/MessageBoxes.h"
 #include "editorwindow/CAmendLanguageMapDlg.h"
+#include "overview/COverviewDlg.h"
 #include "platform/TextCodec.h"
 
 #include <QAction>
@@ -47,6 +48,10 @@ CLexivoDlg::CLexivoDlg(const ClientConfig &config, QWidget *parent)
         return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
     });
 
+    auto *overview = new QAction(u"&Overview..."_s, this);
+    overview->setShortcut(MainWindowShortcut::overview());
+    connect(overview, &QAction::triggered, this, &CLexivoDlg::showOverview);
+    addAction(overview);
     auto *about = new QAction(u"&About Lexivo..."_s, this);
     about->setShortcut(MainWindowShortcut::about());
     connect(about, &QAction::triggered, this, &CLexivoDlg::showAbout);
@@ -201,6 +206,17 @@ void CLexivoDlg::openEditor(std::optional<EntryOrdinal> preselected)
     editor.exec();
 }
 
+bool CLexivoDlg::openEditorOn(int catalogueRow)
+{
+    const int item = m_languages->findData(catalogueRow);
+    if (item < 0)
+        return false;
+    m_languages->setCurrentIndex(item);
+    selectLanguage();
+    openEditor(std::nullopt);
+    return true;
+}
+
 void CLexivoDlg::addLanguage()
 {
     CAddNewLanDlg chooser(m_config.catalogue, m_installation.presentLanguages(), this);
@@ -231,6 +247,16 @@ void CLexivoDlg::showAbout()
 {
     CAboutDlg about(this);
     about.exec();
+}
+
+// The editor reads its length limits beside the executable, as the overview's
+// check does.
+void CLexivoDlg::showOverview()
+{
+    COverviewDlg overview({m_installation.folder(), executableFolder(), m_config.catalogue,
+                           [this](int catalogueRow) { return openEditorOn(catalogueRow); }},
+                          this);
+    overview.exec();
 }
 
 void CLexivoDlg::resizeEvent(QResizeEvent *event)

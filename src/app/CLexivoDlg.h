@@ -39,6 +39,10 @@ public:
     // The catalogue row of the selected language, or -1.
     int selectedLanguage() const;
 
+    // Opens the editor on a language of the list, as choosing it and pressing
+    // Modify would; false when the list does not hold it.
+    bool openEditorOn(int catalogueRow);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
@@ -51,6 +55,7 @@ private:
     void openEditor(std::optional<EntryOrdinal> preselected);
     void addLanguage();
     void showAbout();
+    void showOverview();
     void layoutControls();
     void setColumnWidths();
 

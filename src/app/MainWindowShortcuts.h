@@ -12,6 +12,10 @@ inline QKeySequence about()
 {
     return QKeySequence(QKeySequence::HelpContents);
 }
+inline QKeySequence overview()
+{
+    return QKeySequence(Qt::CTRL | Qt::Key_I);
+}
 } // namespace MainWindowShortcut
 
 QList<ShortcutHelp> mainWindowShortcutHelp();

@@ -193,8 +193,9 @@ int runCheckCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     noteMissingToolFiles(command->options.toolFolder, err);
     ProgressLine progress(err);
     if (showProgress) {
-        command->options.progress = [&progress](int checked, int total, const QString &name) {
-            progress.show(checked, total, name);
+        command->options.progress = [&progress](int checked, int total,
+                                                const LanguageSummary &language) {
+            progress.show(checked, total, language.name);
         };
     }
     const CheckOutcome outcome = runCheck(command->options);

@@ -37,9 +37,19 @@ public:
 
     // False, with the outcome's error set, for an option naming no language.
     bool chooseLanguages(CheckOutcome &outcome);
-    void run(CheckReport &report);
+    void run(CheckOutcome &outcome);
 
 private:
+    bool cancelled() const { return m_options.cancel && m_options.cancel->load(); }
+    // True, with the outcome's error set, once the check is cancelled.
+    bool stopped(CheckOutcome &outcome) const
+    {
+        if (!cancelled())
+            return false;
+        outcome.error = checkCancelledMessage();
+        return true;
+    }
+
     const CheckOptions &m_options;
     const CheckedInstallation &m_installation;
     int m_reference = -1; // the one given, or -1
@@ -74,7 +84,7 @@ bool Check::chooseLanguages(CheckOutcome &outcome)
     return true;
 }
 
-void Check::run(CheckReport &report)
+void Check::run(CheckOutcome &outcome)
 {
     const LanguageCatalogue &catalogue = m_installation.catalogue();
     const PresentLanguages &present = m_installation.presentLanguages();
@@ -90,6 +100,8 @@ void Check::run(CheckReport &report)
             referenceTexts.emplace(reference, loadReferenceTexts(m_installation, reference));
     }
 
+    if (stopped(outcome))
+        return;
     const int jobs = m_options.jobs > 0 ? m_options.jobs : QThread::idealThreadCount();
     const MeasurerFactory makeMeasurer =
         m_options.measurer ? m_options.measurer : MeasurerFactory(editorMeasurer);
@@ -104,19 +116,28 @@ void Check::run(CheckReport &report)
     runInParallel(
         jobs, total, [&] { return SharedWidthMeasurer(sampleWidths, makeMeasurer()); },
         [&](int index, const SharedWidthMeasurer &measurer) {
+            if (cancelled())
+                return;
             const int reference = references[index];
-            results[index] = checkLanguage({m_installation, m_languages[index], reference,
-                                            referenceTexts.at(reference), measurer});
+            LanguageCheckResult &result = results[index];
+            result = checkLanguage({m_installation, m_languages[index], reference,
+                                    referenceTexts.at(reference), measurer});
+            if (!m_options.keepFindings)
+                result.findings = {};
             if (m_options.progress) {
                 const std::lock_guard lock(progressMutex);
-                m_options.progress(++checked, total, results[index].summary.name);
+                m_options.progress(++checked, total, result.summary);
             }
         });
+    if (stopped(outcome))
+        return;
 
+    CheckReport &report = outcome.report;
     report.reference = catalogue.NameAt(m_reference >= 0
                                             ? m_reference
                                             : defaultReferenceLanguage(catalogue, present, -1));
-    report.findings = installationFindings(m_installation);
+    if (m_options.keepFindings)
+        report.findings = installationFindings(m_installation);
     for (LanguageCheckResult &result : results) {
         report.languages.push_back(std::move(result.summary));
         std::move(result.findings.begin(), result.findings.end(),
@@ -141,6 +162,11 @@ CheckOutcome runCheck(const CheckOptions &options)
     outcome.report.installation = installation->folder();
     Check check(options, *installation);
     if (check.chooseLanguages(outcome))
-        check.run(outcome.report);
+        check.run(outcome);
     return outcome;
+}
+
+QString checkCancelledMessage()
+{
+    return u"The check was cancelled."_s;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 
 // The batch check of an installation: every language the editor can open,
@@ -21,20 +22,31 @@ struct CheckOptions
     // Each thread measures with a measurer of its own; by default the
     // editor's, in its measuring font (a QGuiApplication must exist).
     MeasurerFactory measurer;
-    // Called after each language, from whichever thread checked it, one call
-    // at a time.
-    std::function<void(int checked, int total, const QString &language)> progress;
+    // Called after each language with its summary, from whichever thread
+    // checked it, one call at a time.
+    std::function<void(int checked, int total, const LanguageSummary &language)> progress;
+    // False: the report keeps only the summaries. A large installation's
+    // findings take hundreds of megabytes, more than a view of the counts
+    // should hold.
+    bool keepFindings = true;
+    // Set from any thread to stop: the languages under way are finished, no
+    // other is started, and the outcome's error says the check was cancelled.
+    const std::atomic<bool> *cancel = nullptr;
 };
 
 struct CheckOutcome
 {
-    // Why nothing was checked: the installation cannot be read, or an option
-    // names no language of it. Empty when the report holds the check.
+    // Why nothing was checked: the installation cannot be read, an option
+    // names no language of it, or the check was cancelled. Empty when the
+    // report holds the check.
     QString error;
     CheckReport report;
 };
 
 CheckOutcome runCheck(const CheckOptions &options);
+
+// The error of a cancelled check.
+QString checkCancelledMessage();
 
 // The editor's measurer in its measuring font.
 std::unique_ptr<TextMeasurer> editorMeasurer();

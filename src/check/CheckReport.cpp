@@ -66,6 +66,11 @@ std::optional<FailLevel> failLevelFromName(QStringView name)
     return std::nullopt;
 }
 
+int LanguageSummary::translatedPerMille() const
+{
+    return entries == 0 ? 0 : int(1000LL * translated / entries);
+}
+
 bool CheckReport::failsAt(FailLevel level) const
 {
     return std::any_of(findings.cbegin(), findings.cend(),

@@ -54,6 +54,7 @@ struct LanguageSummary
     QString name;
     QString file; // its INI file, relative to the installation
     QString reference; // display name; empty when no other language is present
+    QString problem; // why its INI file was not read; empty when it was
     int entries = 0;
     int translated = 0;
     int blank = 0;
@@ -62,6 +63,10 @@ struct LanguageSummary
     int missing = 0;
     int extra = 0;
     int inconsistent = 0;
+
+    // The share translated in tenths of a percent, rounded down, so that an
+    // incomplete language never shows as complete; 0 without entries.
+    int translatedPerMille() const;
 
     friend bool operator==(const LanguageSummary &, const LanguageSummary &) = default;
 };

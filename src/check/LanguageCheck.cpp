@@ -73,13 +73,16 @@ void LanguageCheck::readIniRows()
     const QFileInfo info(path);
     std::optional<QByteArray> bytes;
     LanguageFile loaded;
-    if (info.exists()) {
+    if (!info.exists()) {
+        m_summary.problem = u"the language file is missing"_s;
+    } else {
         bytes = readPlainFile(path);
         if (!bytes || !store.LoadLanguage(m_name, loaded.values, loaded.extraKeys)) {
             bytes.reset();
+            m_summary.problem = u"the language file cannot be read"_s;
             add(fileName, 0, 1, {}, FindingKind::Missing,
-                u"the language file cannot be read; its %1 entries read as empty"_s.arg(
-                    keys.size()));
+                m_summary.problem
+                    + u"; its %1 entries read as empty"_s.arg(keys.size()));
         }
     }
 

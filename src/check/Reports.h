@@ -20,6 +20,9 @@ QByteArray json(const CheckReport &report);
 // the test case's output.
 QByteArray junit(const CheckReport &report, FailLevel failLevel);
 
+// "170 (62.7%)": the entries translated and their share, rounded down.
+QString translatedText(const LanguageSummary &language);
+
 // A finding's line of the text form, without line end.
 QString findingLine(const Finding &finding);
 

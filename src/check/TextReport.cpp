@@ -3,7 +3,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -11,21 +10,11 @@ namespace Reports {
 
 namespace {
 
-// Rounded down, so that an incomplete language never shows 100.0%.
-QString translatedCell(const LanguageSummary &language)
-{
-    if (language.entries == 0)
-        return QString::number(language.translated);
-    const double percent = std::floor(1000.0 * language.translated / language.entries) / 10;
-    return u"%1 (%2%)"_s.arg(QString::number(language.translated),
-                             QString::number(percent, 'f', 1));
-}
-
 QStringList rowOf(const LanguageSummary &language)
 {
     return {language.name,
             QString::number(language.entries),
-            translatedCell(language),
+            translatedText(language),
             QString::number(language.blank),
             QString::number(language.error),
             QString::number(language.tooLong),
@@ -63,6 +52,14 @@ QString closingLine(const CheckReport &report)
 }
 
 } // namespace
+
+QString translatedText(const LanguageSummary &language)
+{
+    if (language.entries == 0)
+        return QString::number(language.translated);
+    return u"%1 (%2%)"_s.arg(QString::number(language.translated),
+                             QString::number(language.translatedPerMille() / 10.0, 'f', 1));
+}
 
 QString findingLine(const Finding &finding)
 {

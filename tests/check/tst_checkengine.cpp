@@ -28,6 +28,11 @@ private slots:
     void faults();
     void unreadable_data();
     void unreadable();
+    void fileProblems_data();
+    void fileProblems();
+    void summariesAsChecked();
+    void cancel_data();
+    void cancel();
     void references();
     void neverWrites();
     void agreesWithEditor_data();
@@ -253,6 +258,99 @@ void tst_CheckEngine::unreadable()
     options.languages = languages;
     options.reference = reference;
     QCOMPARE(fixture.check(options).error, error);
+}
+
+void tst_CheckEngine::fileProblems_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<int>("missing");
+
+    QTest::newRow("read") << Edit([](const CheckFixture &) {}) << u"German (Germany)"_s
+                          << QString() << 2;
+    // French is in the index only: no INI file, no web folder.
+    QTest::newRow("missing") << Edit([](const CheckFixture &) {}) << u"French (France)"_s
+                             << u"the language file is missing"_s << 8;
+    QTest::newRow("cannot be read")
+        << Edit([](const CheckFixture &fixture) {
+               fixture.remove(German);
+               QDir().mkpath(fixture.path(German));
+           })
+        << u"German (Germany)"_s << u"the language file cannot be read"_s << 6;
+}
+
+void tst_CheckEngine::fileProblems()
+{
+    QFETCH(Edit, edit);
+    QFETCH(QString, language);
+    QFETCH(QString, problem);
+    QFETCH(int, missing);
+    const CheckFixture fixture;
+    edit(fixture);
+    CheckOptions options;
+    options.languages = {language};
+    const CheckOutcome outcome = fixture.check(options);
+    QCOMPARE(outcome.report.languages.size(), size_t(1));
+    const LanguageSummary &summary = outcome.report.languages.front();
+    QCOMPARE(summary.problem, problem);
+    QCOMPARE(summary.missing, missing);
+    QCOMPARE(summary.translated + summary.blank + summary.missing, summary.entries);
+}
+
+// Each summary reaches the progress callback as its language is checked; a
+// check for the counts alone gives the same summaries and holds no finding.
+void tst_CheckEngine::summariesAsChecked()
+{
+    const CheckFixture fixture;
+    const CheckReport full = fixture.check().report;
+    std::vector<LanguageSummary> reported;
+    QStringList steps;
+    CheckOptions options;
+    options.keepFindings = false;
+    options.progress = [&](int checked, int total, const LanguageSummary &language) {
+        reported.push_back(language);
+        steps.append(u"%1/%2"_s.arg(checked).arg(total));
+    };
+    const CheckOutcome counts = fixture.check(options);
+    QVERIFY(counts.error.isEmpty());
+    QCOMPARE(counts.report.languages, full.languages);
+    QCOMPARE(reported, full.languages);
+    QCOMPARE(steps, (QStringList{u"1/4"_s, u"2/4"_s, u"3/4"_s, u"4/4"_s}));
+    QVERIFY(counts.report.findings.empty());
+    QVERIFY(!full.findings.empty());
+}
+
+void tst_CheckEngine::cancel_data()
+{
+    QTest::addColumn<int>("cancelAfter"); // languages checked before the flag is set
+    QTest::addColumn<int>("jobs");
+    QTest::newRow("before the start") << 0 << 1;
+    QTest::newRow("after the first language") << 1 << 1;
+    QTest::newRow("after the first language, two threads") << 1 << 2;
+}
+
+void tst_CheckEngine::cancel()
+{
+    QFETCH(int, cancelAfter);
+    QFETCH(int, jobs);
+    const CheckFixture fixture;
+    std::atomic<bool> cancelled = cancelAfter == 0;
+    int reported = 0;
+    CheckOptions options;
+    options.jobs = jobs;
+    options.cancel = &cancelled;
+    options.progress = [&](int checked, int, const LanguageSummary &) {
+        reported = checked;
+        if (checked == cancelAfter)
+            cancelled = true;
+    };
+    const CheckOutcome outcome = fixture.check(options);
+    QCOMPARE(outcome.error, checkCancelledMessage());
+    QVERIFY(outcome.report.languages.empty());
+    // Only a language already under way on another thread is finished.
+    QVERIFY2(reported >= cancelAfter && reported <= cancelAfter + jobs - 1,
+             qPrintable(QString::number(reported)));
 }
 
 void tst_CheckEngine::references()
