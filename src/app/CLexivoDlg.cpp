@@ -4,12 +4,15 @@
 
 #include "CAboutDlg.h"
 #include "CAddNewLanDlg.h"
+#include "CExportDlg.h"
 #include "config/ClientConfig.h"
 #include "controls/CWaitingDlg.h"
 #include "controls/DialogResults.h"
 #include "controls/DialogKeyFilter.h"
 #include "controls/DialogTemplate.h"
+#include "controls/FileDialogs.h"
 #include "editor/ClientFonts.h"
+#include "editor/TextMeasurer.h"
 #include "controls/MessageBoxes.h"
 #include "editorwindow/CAmendLanguageMapDlg.h"
 #include "overview/COverviewDlg.h"
@@ -48,10 +51,14 @@ CLexivoDlg::CLexivoDlg(const ClientConfig &config, QWidget *parent)
         return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
     });
 
-    auto *overview = new QAction(u"&Overview..."_s, this);
+    auto *overview = new QAction(u"Overview…"_s, this);
     overview->setShortcut(MainWindowShortcut::overview());
     connect(overview, &QAction::triggered, this, &CLexivoDlg::showOverview);
     addAction(overview);
+    m_export = new QAction(u"Export for translation…"_s, this);
+    m_export->setEnabled(false); // a language is exported as the list shows it
+    connect(m_export, &QAction::triggered, this, &CLexivoDlg::exportForTranslation);
+    addAction(m_export);
     auto *about = new QAction(u"&About Lexivo..."_s, this);
     about->setShortcut(MainWindowShortcut::about());
     connect(about, &QAction::triggered, this, &CLexivoDlg::showAbout);
@@ -156,6 +163,7 @@ void CLexivoDlg::selectLanguage()
     m_entries->show();
     m_entries->setFocus();
     m_modify->setEnabled(true);
+    m_export->setEnabled(true);
 }
 
 void CLexivoDlg::LoadSelectedLanguage()
@@ -241,6 +249,27 @@ void CLexivoDlg::addLanguage()
     m_languages->addItem(m_config.catalogue.NameAt(language), language);
     m_languages->setCurrentIndex(m_languages->count() - 1);
     selectLanguage();
+}
+
+void CLexivoDlg::exportForTranslation()
+{
+    const int language = selectedLanguage();
+    const QString name = m_config.catalogue.NameAt(language);
+    CExportDlg choice(name, this);
+    if (choice.exec() != QDialog::Accepted)
+        return;
+    const QString path = FileDialogs::saveFileName(
+        this, QDir(m_installation.folder()).filePath(name + u".xlf"_s), u"XLIFF (*.xlf)"_s);
+    if (path.isEmpty())
+        return;
+    Result<QString> exported = ResultError(QString());
+    {
+        WaitingPanel waiting(this, u"Save file, please wait ..."_s);
+        const FontTextMeasurer measurer(measuringFont());
+        exported = m_installation.exportForTranslation(language, choice.onlyOpenEntries(), path,
+                                                       measurer);
+    }
+    MessageBoxes::inform(this, exported ? *exported : exported.error());
 }
 
 void CLexivoDlg::showAbout()

@@ -9,6 +9,7 @@
 #include <optional>
 
 class ClientConfig;
+class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -55,6 +56,7 @@ private:
     void openEditor(std::optional<EntryOrdinal> preselected);
     void addLanguage();
     void showAbout();
+    void exportForTranslation();
     void showOverview();
     void layoutControls();
     void setColumnWidths();
@@ -71,4 +73,5 @@ private:
     QPushButton *m_adjustOrder = nullptr;
     QTableView *m_entries = nullptr;
     QPushButton *m_modify = nullptr;
+    QAction *m_export = nullptr;
 };

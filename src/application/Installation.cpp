@@ -2,6 +2,9 @@
 
 #include "InstallationFolders.h"
 #include "config/ClientConfig.h"
+#include "editor/LengthLimits.h"
+#include "editor/ReferenceChoice.h"
+#include "exchange/XliffExport.h"
 
 #include <QDir>
 
@@ -130,6 +133,25 @@ Installation::SaveOutcome Installation::save(int language, const ValueMap &entri
             outcome.notice = removed.error();
     }
     return outcome;
+}
+
+Result<QString> Installation::exportForTranslation(int language, bool onlyOpenEntries,
+                                                   const QString &path,
+                                                   const TextMeasurer &measurer) const
+{
+    const int reference = defaultReferenceLanguage(catalogue(), m_presentLanguages, language);
+    const WebLanguageStore *web = m_config.needWebLanguage ? &m_webLanguageStore : nullptr;
+    const XliffExportInput input = XliffExportInput::read(
+        m_languageStore, web, catalogue(), language, reference, LoadLengthLimits(lengthLimitsPath()));
+    const Result<XliffExport> written = writeXliff(
+        path, input, onlyOpenEntries ? ExportChoice::OpenEntries : ExportChoice::AllEntries,
+        &measurer);
+    if (!written)
+        return ResultError(written.error());
+    QStringList message{u"%1 entries of %2 have been exported to %3."_s.arg(written->units)
+                            .arg(catalogue().NameAt(language), QDir::toNativeSeparators(path))};
+    message.append(written->leftOut);
+    return message.join(u'\n');
 }
 
 // The entries a save meant to write as the files hold them after it: the INI

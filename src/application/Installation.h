@@ -11,6 +11,7 @@
 
 class ClientConfig;
 class LanguageCatalogue;
+class TextMeasurer;
 
 // The installation the program works on: the configuration, both stores and
 // the languages present. It holds the rules of start-up, of loading a
@@ -82,6 +83,12 @@ public:
     // file. A failure of the INI file changes nothing.
     SaveOutcome save(int language, const ValueMap &entries, const QString &path,
                      const KeySet &redundantKeys);
+
+    // Writes a language to path as an XLIFF 1.2 file for translation tools,
+    // against the reference the editor would choose, every entry or only the
+    // blank and failing ones. The message to show, or the failure's.
+    Result<QString> exportForTranslation(int language, bool onlyOpenEntries, const QString &path,
+                                         const TextMeasurer &measurer) const;
 
 private:
     ValueMap entriesOnDisk(int language, const ValueMap &written) const;

@@ -1,8 +1,10 @@
 #include "app/CAddNewLanDlg.h"
+#include "app/CExportDlg.h"
 #include "app/MainWindowControls.h"
 #include "app/CLexivoDlg.h"
 #include "config/ClientConfig.h"
 #include "controls/DialogTemplate.h"
+#include "controls/FileDialogs.h"
 #include "controls/DialogResults.h"
 #include "controls/MessageBoxes.h"
 #include "editorwindow/CAmendLanguageMapDlg.h"
@@ -11,7 +13,9 @@
 #include "ModalDialogs.h"
 #include "TestFiles.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QRadioButton>
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
@@ -46,6 +50,8 @@ private slots:
     void addLanguageDialogTakesItsKeys();
     void tabLeavesTheList();
     void sizesAndColumns();
+    void exportForTranslation_data();
+    void exportForTranslation();
 
 private:
     std::unique_ptr<CLexivoDlg> startDialog(bool expectSuccess = true);
@@ -370,6 +376,45 @@ void tst_LexivoDlg::sizesAndColumns()
     QCOMPARE(entries->columnWidth(0), 80);
     dialog->resize(10, 10);
     QCOMPARE(dialog->size(), tableSize);
+}
+
+void tst_LexivoDlg::exportForTranslation_data()
+{
+    QTest::addColumn<bool>("onlyOpen");
+    QTest::newRow("every entry") << false;
+    QTest::newRow("blank and failing entries") << true;
+}
+
+// From the context menu, on the language shown: which entries, then where.
+void tst_LexivoDlg::exportForTranslation()
+{
+    QFETCH(bool, onlyOpen);
+    const auto dialog = startDialog();
+    QVERIFY(dialog);
+    const auto actions = dialog->actions();
+    QAction *exporting = *std::find_if(actions.begin(), actions.end(), [](QAction *action) {
+        return action->text() == u"Export for translation…";
+    });
+    QVERIFY(!exporting->isEnabled());
+    chooseItem(control<QComboBox>(dialog.get(), MainWindowControl::Languages),
+               u"German (Germany)"_s);
+    QVERIFY(exporting->isEnabled());
+
+    const QString file = path(u"de.xlf"_s);
+    FileDialogs::setChooser([&](const QString &) { return file; });
+    whenModal<CExportDlg>(this, [&](CExportDlg *choice) {
+        choice->findChild<QRadioButton *>(onlyOpen ? u"open"_s : u"every"_s)->setChecked(true);
+        choice->accept();
+    });
+    exporting->trigger();
+    FileDialogs::setChooser({});
+
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(m_messages.first().text.contains(u"have been exported to"_s));
+    const QByteArray xliff = TestFiles::read(file);
+    QVERIFY(xliff.contains("<xliff version=\"1.2\""));
+    QVERIFY(xliff.contains("target-language=\"de-DE\""));
+    QCOMPARE(xliff.contains("<trans-unit id=\"IDS_OK\""), !onlyOpen);
 }
 
 QTEST_MAIN(tst_LexivoDlg)
