@@ -303,7 +303,7 @@ void tst_LexivoDlg::messageBoxesTakeTheirKeys()
     bool stayedOpen = false;
     whenModal<QMessageBox>(this, [&](QMessageBox *box) {
         pressed = pressKeyOn(box, key);
-        QTimer::singleShot(2000, box, [&stayedOpen, box] {
+        QTimer::singleShot(LostKeyMilliseconds, box, [&stayedOpen, box] {
             stayedOpen = true;
             box->close();
         });
@@ -335,7 +335,7 @@ void tst_LexivoDlg::addLanguageDialogTakesItsKeys()
             editor->reject();
         });
         QVERIFY(pressKeyOn(add, key));
-        QTimer::singleShot(2000, add, [add] { add->done(0); }); // the key was lost
+        QTimer::singleShot(LostKeyMilliseconds, add, [add] { add->done(0); }); // the key was lost
     });
     QTest::mouseClick(control<QPushButton>(dialog.get(), MainWindowControl::AddLanguage), Qt::LeftButton);
     QCOMPARE(ended, result);

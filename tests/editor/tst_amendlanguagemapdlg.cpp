@@ -369,7 +369,7 @@ void tst_AmendLanguageMapDlg::questionTakesItsKeys()
     bool stayedOpen = false;
     whenModal<QMessageBox>(this, [&](QMessageBox *box) {
         QVERIFY(pressKeyOn(box, key));
-        QTimer::singleShot(2000, box, [&stayedOpen, box] {
+        QTimer::singleShot(LostKeyMilliseconds, box, [&stayedOpen, box] {
             stayedOpen = true;
             box->close();
         });

@@ -126,7 +126,7 @@ void tst_OverviewDlg::shortcutShowsTheCheckersCounts()
     bool compared = false;
     bool escaped = false;
     whenModal<COverviewDlg>(this, [&](COverviewDlg *overview) {
-        QTimer::singleShot(5000, overview, &QDialog::reject); // Escape was lost
+        QTimer::singleShot(LostKeyMilliseconds, overview, &QDialog::reject); // Escape was lost
         QTRY_VERIFY(!overview->busy());
         const OverviewModel &model = overview->model();
         QCOMPARE(model.rowCount(), 4);
