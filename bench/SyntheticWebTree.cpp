@@ -30,8 +30,7 @@ QByteArray webFile(const QString &keyName, int firstItem, int endItem)
     QByteArray bytes = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<languageInfo>\n\t<items>\n";
     for (int index = firstItem; index < endItem; ++index) {
         bytes += "\t\t<item id=\"" + itemId(index) + "\">"
-            + itemText(index, keyName).toUtf8().replace("&", "&amp;")
-            + "</item>\n";
+            + itemText(index, keyName).toUtf8().replace("&", "&amp;") + "</item>\n";
     }
     return bytes + "\t</items>\n</languageInfo>\n";
 }

@@ -21,8 +21,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <tuple>
 #include <cstdio>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 using namespace BenchTiming;
@@ -32,10 +32,10 @@ namespace {
 constexpr int Runs = 5;
 const SyntheticInstallation::Size Load;
 
-const QByteArray Configuration =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<clientConfig>\n\t<content>\n"
-    "\t\t<needWebLanguage>true</needWebLanguage>\n\t\t<toolType>new</toolType>\n"
-    "\t</content>\n</clientConfig>\n";
+const QByteArray Configuration
+    = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<clientConfig>\n\t<content>\n"
+      "\t\t<needWebLanguage>true</needWebLanguage>\n\t\t<toolType>new</toolType>\n"
+      "\t</content>\n</clientConfig>\n";
 
 // Every language's INI and web values, loaded once each.
 QList<ValueMap> loadEveryLanguage(const QString &folder, const ClientConfig &config)
@@ -73,9 +73,9 @@ int main(int argc, char *argv[])
     config.catalogue = LanguageCatalogue::builtIn();
     if (!SyntheticInstallation::write(installation.path(), config.catalogue, Load)
         || !writeFileSafely(tool.filePath(u"ConfigParameter.xml"_s), Configuration)
-        || !writeFileSafely(tool.filePath(u"CheckLength.ini"_s),
-                            SyntheticInstallation::lengthLimits(Load.referenceKeys,
-                                                                Load.webItems))) {
+        || !writeFileSafely(
+            tool.filePath(u"CheckLength.ini"_s),
+            SyntheticInstallation::lengthLimits(Load.referenceKeys, Load.webItems))) {
         std::printf("error: the reference load could not be written\n");
         return 1;
     }
@@ -93,8 +93,8 @@ int main(int argc, char *argv[])
     // The physical limit: each language loaded once, each distinct text that
     // the check measures (every value and every sample) measured once.
     QList<ValueMap> loaded;
-    const double loading = bestOf([&] { loaded = loadEveryLanguage(installation.path(), config); },
-                                  Runs);
+    const double loading
+        = bestOf([&] { loaded = loadEveryLanguage(installation.path(), config); }, Runs);
     QSet<QString> distinct;
     for (const ValueMap &values : std::as_const(loaded)) {
         for (const auto &entry : values)
@@ -115,9 +115,8 @@ int main(int argc, char *argv[])
                 QThread::idealThreadCount());
     std::printf("load every language once: %.1f ms; measure %lld distinct texts once: %.1f ms\n",
                 loading, qlonglong(distinct.size()), measuring);
-    const bool ratioOk = reportRatio("the whole check", check,
-                                     "loading and measuring once, one thread",
-                                     loading + measuring, 3);
+    const bool ratioOk = reportRatio(
+        "the whole check", check, "loading and measuring once, one thread", loading + measuring, 3);
     const bool budgetOk = reportBudget("the whole check", check, 3000);
     return ratioOk && budgetOk ? 0 : 1;
 }

@@ -116,8 +116,8 @@ int main(int argc, char *argv[])
     marked();
     const auto switchFilter = [&] {
         for (const EditorRowFilter::Kind kind :
-             {EditorRowFilter::Errors, EditorRowFilter::BlankValues, EditorRowFilter::AnyStatus,
-              EditorRowFilter::SameAsReference, EditorRowFilter::AllRows}) {
+             { EditorRowFilter::Errors, EditorRowFilter::BlankValues, EditorRowFilter::AnyStatus,
+               EditorRowFilter::SameAsReference, EditorRowFilter::AllRows }) {
             filter.setKind(kind);
             // The proxy maps its rows when they are first asked for.
             if (filter.rowCount() < 0)
@@ -147,8 +147,7 @@ int main(int argc, char *argv[])
     const bool filterOk = reportBudget("filter 20000 rows (one choice)", filtering, 100);
     const bool filteredSortOk
         = reportBudget("sort 20000 rows by value under a filter", filteredSort, 100);
-    return coldOk && openOk && switchOk && ascendingOk && descendingOk && filterOk
-                   && filteredSortOk
-               ? 0
-               : 1;
+    return coldOk && openOk && switchOk && ascendingOk && descendingOk && filterOk && filteredSortOk
+        ? 0
+        : 1;
 }

@@ -55,9 +55,9 @@ bool runMode(const QString &folder, bool utf8Mode, const LanguageCatalogue &cata
 
     LanguageFile loaded;
     // Emptying the caller's map of the previous run is not part of a load.
-    const double load = bestOf([&] { loaded = {}; }, [&] {
-        require(store.LoadLanguage(german, loaded.values, loaded.extraKeys));
-    });
+    const double load
+        = bestOf([&] { loaded = {}; },
+                 [&] { require(store.LoadLanguage(german, loaded.values, loaded.extraKeys)); });
     qsizetype lineCount = 0;
     const double readAndSplit
         = bestOf([&] { lineCount = readFile(germanPath).split('\n').size(); });

@@ -5,14 +5,14 @@
 // reading the files involved once. Best of several runs.
 
 #include "BenchTiming.h"
-#include "app/MainWindowControls.h"
-#include "editorwindow/EditorControls.h"
 #include "SyntheticInstallation.h"
 #include "app/CLexivoDlg.h"
+#include "app/MainWindowControls.h"
 #include "config/ClientConfig.h"
 #include "controls/CWaitingDlg.h"
 #include "controls/DialogTemplate.h"
 #include "editorwindow/CAmendLanguageMapDlg.h"
+#include "editorwindow/EditorControls.h"
 #include "platform/SafeFileWriter.h"
 
 #include <QApplication>

@@ -20,15 +20,16 @@ XliffExportInput entries(const QString &value, const QString &reference)
     input.sourceCode = u"0x0409"_s;
     input.targetCode = u"0x0407"_s;
     input.layout.iniFile = u"German (Germany).ini"_s;
-    input.layout.webFiles = {u"common.xml"_s};
-    input.layout.webFileOfItem = {{WebItem, 0}};
-    input.rows = {{0, u"IDS_OK"_s, value, reference}, {WebItem, u"web.ok"_s, value, reference}};
+    input.layout.webFiles = { u"common.xml"_s };
+    input.layout.webFileOfItem = { { WebItem, 0 } };
+    input.rows
+        = { { 0, u"IDS_OK"_s, value, reference }, { WebItem, u"web.ok"_s, value, reference } };
     return input;
 }
 
 ImportTarget targetOf(const XliffExportInput &input)
 {
-    return {input.targetCode, u"German (Germany)"_s, input.layout, input.rows, nullptr};
+    return { input.targetCode, u"German (Germany)"_s, input.layout, input.rows, nullptr };
 }
 
 void roundTrip(bool web, const QString &value, const QString &reference)

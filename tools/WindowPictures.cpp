@@ -4,9 +4,9 @@
 // dialog, the preview and the waiting panel.
 
 #include "app/CAddNewLanDlg.h"
-#include "app/MainWindowControls.h"
 #include "app/CLexivoApp.h"
 #include "app/CLexivoDlg.h"
+#include "app/MainWindowControls.h"
 #include "config/ClientConfig.h"
 #include "controls/CViewDlg.h"
 #include "controls/CWaitingDlg.h"
@@ -88,7 +88,7 @@ int main(int argc, char *argv[])
     preview.show();
     saved = save(&preview, pictures, u"preview"_s) && saved;
 
-    COverviewDlg overview({installation.path(), demo, config.catalogue, [](int) { return true; }},
+    COverviewDlg overview({ installation.path(), demo, config.catalogue, [](int) { return true; } },
                           &main);
     overview.show();
     QEventLoop checking;

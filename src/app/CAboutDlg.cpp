@@ -1,7 +1,7 @@
 #include "CAboutDlg.h"
+
 #include "MainWindowControls.h"
 #include "MainWindowShortcuts.h"
-
 #include "controls/DialogTemplate.h"
 #include "editor/ClientFonts.h"
 
@@ -17,14 +17,15 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     using Kind = ControlSpec::Kind;
     setWindowTitle(u"About"_s);
     const QFont font = clientFont(ClientFace::Dialog, 9);
-    buildDialog(this, font, {170, 62},
-                {{AboutControl::Ok, Kind::DefaultButton, u"OK"_s, {113, 41, 50, 14}},
-                 {AboutControl::Text, Kind::Label, u"Lexivo, Version 1.0"_s, {42, 14, 114, 8}}});
+    buildDialog(
+        this, font, { 170, 62 },
+        { { AboutControl::Ok, Kind::DefaultButton, u"OK"_s, { 113, 41, 50, 14 } },
+          { AboutControl::Text, Kind::Label, u"Lexivo, Version 1.0"_s, { 42, 14, 114, 8 } } });
 
     auto *icon = new QLabel(this);
     const int side = DialogUnits(font).toPixelsX(20);
     icon->setPixmap(QIcon(u":/res/icon-128.png"_s).pixmap(side, side));
-    placeControl(icon, AboutControl::Icon, {14, 14, 21, 20}, DialogUnits(font));
+    placeControl(icon, AboutControl::Icon, { 14, 14, 21, 20 }, DialogUnits(font));
     connect(control<QPushButton>(this, AboutControl::Ok), &QPushButton::clicked, this,
             &QDialog::accept);
     addShortcutList(DialogUnits(font));

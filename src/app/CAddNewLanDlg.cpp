@@ -1,6 +1,6 @@
 #include "CAddNewLanDlg.h"
-#include "MainWindowControls.h"
 
+#include "MainWindowControls.h"
 #include "config/LanguageCatalogue.h"
 #include "controls/DialogResults.h"
 #include "controls/DialogTemplate.h"
@@ -11,19 +11,22 @@
 
 using namespace Qt::StringLiterals;
 
-CAddNewLanDlg::CAddNewLanDlg(const LanguageCatalogue &catalogue,
-                             PresentLanguages &presentLanguages, QWidget *parent)
+CAddNewLanDlg::CAddNewLanDlg(const LanguageCatalogue &catalogue, PresentLanguages &presentLanguages,
+                             QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint)
     , m_presentLanguages(presentLanguages)
 {
     using Kind = ControlSpec::Kind;
     setWindowTitle(u"Add New Language"_s);
     const QFont font = clientFont(ClientFace::Sans, 10);
-    buildDialog(this, font, {276, 104},
-                {{AddLanguageControl::NameLabel, Kind::Label, u"New Language Name"_s, {18, 39, 73, 12}},
-                 {AddLanguageControl::Languages, Kind::ComboBox, {}, {96, 38, 140, 13}},
-                 {AddLanguageControl::Add, Kind::DefaultButton, u"Add"_s, {80, 76, 50, 14}},
-                 {AddLanguageControl::Cancel, Kind::Button, u"Cancel"_s, {150, 76, 50, 14}}});
+    buildDialog(this, font, { 276, 104 },
+                { { AddLanguageControl::NameLabel,
+                    Kind::Label,
+                    u"New Language Name"_s,
+                    { 18, 39, 73, 12 } },
+                  { AddLanguageControl::Languages, Kind::ComboBox, {}, { 96, 38, 140, 13 } },
+                  { AddLanguageControl::Add, Kind::DefaultButton, u"Add"_s, { 80, 76, 50, 14 } },
+                  { AddLanguageControl::Cancel, Kind::Button, u"Cancel"_s, { 150, 76, 50, 14 } } });
     setFixedSize(size());
 
     m_languages = control<QComboBox>(this, AddLanguageControl::Languages);
@@ -34,8 +37,10 @@ CAddNewLanDlg::CAddNewLanDlg(const LanguageCatalogue &catalogue,
     }
     m_languages->setCurrentIndex(m_languages->count() > 0 ? 0 : -1);
 
-    connect(control<QPushButton>(this, AddLanguageControl::Add), &QPushButton::clicked, this, &CAddNewLanDlg::add);
-    connect(control<QPushButton>(this, AddLanguageControl::Cancel), &QPushButton::clicked, this, &CAddNewLanDlg::reject);
+    connect(control<QPushButton>(this, AddLanguageControl::Add), &QPushButton::clicked, this,
+            &CAddNewLanDlg::add);
+    connect(control<QPushButton>(this, AddLanguageControl::Cancel), &QPushButton::clicked, this,
+            &CAddNewLanDlg::reject);
 }
 
 void CAddNewLanDlg::add()

@@ -10,7 +10,8 @@ using namespace Qt::StringLiterals;
 
 CLexivoApp::CLexivoApp(const ClientConfig &config)
     : m_config(config)
-{}
+{
+}
 
 void CLexivoApp::prepare()
 {

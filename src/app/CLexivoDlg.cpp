@@ -1,19 +1,19 @@
 #include "CLexivoDlg.h"
-#include "MainWindowControls.h"
-#include "MainWindowShortcuts.h"
 
 #include "CAboutDlg.h"
 #include "CAddNewLanDlg.h"
 #include "CExportDlg.h"
+#include "MainWindowControls.h"
+#include "MainWindowShortcuts.h"
 #include "config/ClientConfig.h"
 #include "controls/CWaitingDlg.h"
-#include "controls/DialogResults.h"
 #include "controls/DialogKeyFilter.h"
+#include "controls/DialogResults.h"
 #include "controls/DialogTemplate.h"
 #include "controls/FileDialogs.h"
+#include "controls/MessageBoxes.h"
 #include "editor/ClientFonts.h"
 #include "editor/TextMeasurer.h"
-#include "controls/MessageBoxes.h"
 #include "editorwindow/CAmendLanguageMapDlg.h"
 #include "overview/COverviewDlg.h"
 #include "platform/TextCodec.h"
@@ -32,7 +32,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString LoadingText = u"Loading data, please wait ..."_s;
-
 
 } // namespace
 
@@ -74,14 +73,18 @@ void CLexivoDlg::buildControls()
     namespace Id = MainWindowControl;
     m_entries = new QTableView(this);
     const QFont font = clientFont(ClientFace::Dialog, 10);
-    buildDialog(this, font, {350, 249},
-                {{Id::LanguageLabel, Kind::Label, u"Language"_s, {10, 12, 35, 8}},
-                 {Id::Languages, Kind::ComboBox, {}, {47, 11, 141, 16}},
-                 {Id::AddLanguage, Kind::Button, u"Add New Langugae"_s, {240, 5, 101, 12}},
-                 {Id::AdjustOrder, Kind::Button, u"Adjust Item Order Of The Translation File"_s,
-                  {240, 21, 101, 21}, ControlSpec::WordWrap | ControlSpec::Disabled},
-                 {Id::Entries, Kind::Premade, {}, {10, 46, 331, 180}, {}, m_entries},
-                 {Id::Modify, Kind::Button, u"Modify"_s, {271, 230, 70, 14}, ControlSpec::Disabled}});
+    buildDialog(
+        this, font, { 350, 249 },
+        { { Id::LanguageLabel, Kind::Label, u"Language"_s, { 10, 12, 35, 8 } },
+          { Id::Languages, Kind::ComboBox, {}, { 47, 11, 141, 16 } },
+          { Id::AddLanguage, Kind::Button, u"Add New Langugae"_s, { 240, 5, 101, 12 } },
+          { Id::AdjustOrder,
+            Kind::Button,
+            u"Adjust Item Order Of The Translation File"_s,
+            { 240, 21, 101, 21 },
+            ControlSpec::WordWrap | ControlSpec::Disabled },
+          { Id::Entries, Kind::Premade, {}, { 10, 46, 331, 180 }, {}, m_entries },
+          { Id::Modify, Kind::Button, u"Modify"_s, { 271, 230, 70, 14 }, ControlSpec::Disabled } });
     // The window can be maximised, so it has a sizing border; it never gets
     // smaller than its table size.
     setMinimumSize(size());
@@ -194,8 +197,8 @@ void CLexivoDlg::adjustItemOrder()
 
 EditorContext CLexivoDlg::editorContext()
 {
-    return {m_installation, m_extraAttributes,
-            [this](const ValueMap &values) { UpdateListValues(values); }};
+    return { m_installation, m_extraAttributes,
+             [this](const ValueMap &values) { UpdateListValues(values); } };
 }
 
 void CLexivoDlg::openEditor(std::optional<EntryOrdinal> preselected)
@@ -236,10 +239,8 @@ void CLexivoDlg::addLanguage()
         m_installation.createLanguage(language);
     }
     // A new file has no keys the reference lacks.
-    CAmendLanguageMapDlg editor({m_installation, {}, [this](const ValueMap &values) {
-                                     UpdateListValues(values);
-                                 }},
-                                this);
+    CAmendLanguageMapDlg editor(
+        { m_installation, {}, [this](const ValueMap &values) { UpdateListValues(values); } }, this);
     editor.setSourceMap(m_installation.attributes());
     editor.setEditedLanguage(language);
     if (editor.exec() != DialogResult::Done)
@@ -282,8 +283,8 @@ void CLexivoDlg::showAbout()
 // check does.
 void CLexivoDlg::showOverview()
 {
-    COverviewDlg overview({m_installation.folder(), executableFolder(), m_config.catalogue,
-                           [this](int catalogueRow) { return openEditorOn(catalogueRow); }},
+    COverviewDlg overview({ m_installation.folder(), executableFolder(), m_config.catalogue,
+                            [this](int catalogueRow) { return openEditorOn(catalogueRow); } },
                           this);
     overview.exec();
 }

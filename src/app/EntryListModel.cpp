@@ -27,7 +27,7 @@ void EntryListModel::updateValues(const ValueMap &values)
             continue;
         m_entries[row].value = value;
         const QModelIndex changed = index(row, ValueColumn);
-        emit dataChanged(changed, changed, {Qt::DisplayRole});
+        emit dataChanged(changed, changed, { Qt::DisplayRole });
     }
 }
 

@@ -16,7 +16,8 @@ Installation::Installation(const ClientConfig &config)
     : m_config(config)
     , m_languageStore(config.catalogue)
     , m_webLanguageStore(config.catalogue)
-{}
+{
+}
 
 const LanguageCatalogue &Installation::catalogue() const
 {
@@ -29,18 +30,16 @@ Installation::Opening Installation::open(const QString &folder)
     const InstallationFolders folders(m_folder);
     if (Result<> opened = openStores(folders, m_config, m_languageStore, m_webLanguageStore);
         !opened)
-        return {std::move(opened), {}};
+        return { std::move(opened), {} };
 
     ReconcileInput input = reconcileInput(folders, m_config);
-    input.createLanguageFile = [this](const QString &name) {
-        return m_languageStore.CreateLanguageFile(name);
-    };
-    input.createWebLanguage = [this](const QString &key) {
-        return m_webLanguageStore.CreateWebLanguage(key);
-    };
+    input.createLanguageFile
+        = [this](const QString &name) { return m_languageStore.CreateLanguageFile(name); };
+    input.createWebLanguage
+        = [this](const QString &key) { return m_webLanguageStore.CreateWebLanguage(key); };
     const ReconcileResult reconciled = ReconcileIndex(input);
     m_presentLanguages = reconciled.presentLanguages;
-    return {ResultOk, reconciled.indexUsable ? QString() : indexUnusableMessage()};
+    return { ResultOk, reconciled.indexUsable ? QString() : indexUnusableMessage() };
 }
 
 AttributeMap Installation::attributes() const
@@ -114,8 +113,8 @@ Installation::SaveOutcome Installation::save(int language, const ValueMap &entri
             return outcome;
         }
         if (m_config.needWebLanguage) {
-            if (Result<> saved = m_webLanguageStore.WriteWebValues(catalogue().KeyAt(language),
-                                                                   entries);
+            if (Result<> saved
+                = m_webLanguageStore.WriteWebValues(catalogue().KeyAt(language), entries);
                 !saved) {
                 // The INI file has the values even so: the main list shows
                 // what the files hold, and a second save writes the rest.
@@ -127,8 +126,8 @@ Installation::SaveOutcome Installation::save(int language, const ValueMap &entri
     }
     outcome.listValues = entries;
     if (!redundantKeys.empty()) {
-        if (Result<> removed = m_languageStore.RemoveKeys(catalogue().NameAt(language),
-                                                          redundantKeys);
+        if (Result<> removed
+            = m_languageStore.RemoveKeys(catalogue().NameAt(language), redundantKeys);
             !removed)
             outcome.notice = removed.error();
     }
@@ -141,15 +140,16 @@ Result<QString> Installation::exportForTranslation(int language, bool onlyOpenEn
 {
     const int reference = defaultReferenceLanguage(catalogue(), m_presentLanguages, language);
     const WebLanguageStore *web = m_config.needWebLanguage ? &m_webLanguageStore : nullptr;
-    const XliffExportInput input = XliffExportInput::read(
-        m_languageStore, web, catalogue(), language, reference, LoadLengthLimits(lengthLimitsPath()));
+    const XliffExportInput input
+        = XliffExportInput::read(m_languageStore, web, catalogue(), language, reference,
+                                 LoadLengthLimits(lengthLimitsPath()));
     const Result<XliffExport> written = writeXliff(
         path, input, onlyOpenEntries ? ExportChoice::OpenEntries : ExportChoice::AllEntries,
         &measurer);
     if (!written)
         return ResultError(written.error());
-    QStringList message{u"%1 entries of %2 have been exported to %3."_s.arg(written->units)
-                            .arg(catalogue().NameAt(language), QDir::toNativeSeparators(path))};
+    QStringList message { u"%1 entries of %2 have been exported to %3."_s.arg(written->units)
+                              .arg(catalogue().NameAt(language), QDir::toNativeSeparators(path)) };
     message.append(written->leftOut);
     return message.join(u'\n');
 }

@@ -11,7 +11,8 @@ using namespace Qt::StringLiterals;
 InstallationFolders::InstallationFolders(const QString &installation)
     : language(QDir(installation).filePath(u"language"_s))
     , web(QDir(installation).filePath(u"Web/LanguageInfo"_s))
-{}
+{
+}
 
 Result<> openStores(const InstallationFolders &folders, const ClientConfig &config,
                     LanguageStore &languages, WebLanguageStore &web)

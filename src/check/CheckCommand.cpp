@@ -33,7 +33,7 @@ std::optional<Command> parse(QCommandLineParser &parser, const QStringList &argu
 {
     const QCommandLineOption format(u"format"_s, u"Report as text (default), json or junit."_s,
                                     u"format"_s, u"text"_s);
-    const QCommandLineOption output({u"o"_s, u"output"_s},
+    const QCommandLineOption output({ u"o"_s, u"output"_s },
                                     u"Write the report to file instead of the standard output."_s,
                                     u"file"_s);
     const QCommandLineOption language(u"language"_s,
@@ -59,7 +59,7 @@ std::optional<Command> parse(QCommandLineParser &parser, const QStringList &argu
         + exchangeCommandsHelp());
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({format, output, language, reference, failOn, toolFiles, jobs});
+    parser.addOptions({ format, output, language, reference, failOn, toolFiles, jobs });
     parser.addPositionalArgument(u"installation"_s,
                                  u"The client's folder (default: the current folder)."_s,
                                  u"[installation]"_s);
@@ -68,7 +68,7 @@ std::optional<Command> parse(QCommandLineParser &parser, const QStringList &argu
         return std::nullopt;
     }
     if (parser.isSet(u"help"_s) || parser.isSet(u"version"_s))
-        return Command{};
+        return Command {};
 
     Command command;
     const QStringList positional = parser.positionalArguments();
@@ -82,8 +82,9 @@ std::optional<Command> parse(QCommandLineParser &parser, const QStringList &argu
     command.output = parser.value(output);
 
     const QString formatName = parser.value(format);
-    const std::map<QString, Format> formats{
-        {u"text"_s, Format::Text}, {u"json"_s, Format::Json}, {u"junit"_s, Format::Junit}};
+    const std::map<QString, Format> formats { { u"text"_s, Format::Text },
+                                              { u"json"_s, Format::Json },
+                                              { u"junit"_s, Format::Junit } };
     if (!formats.count(formatName)) {
         *error = u"Unknown format \"%1\": use text, json or junit."_s.arg(formatName);
         return std::nullopt;
@@ -118,13 +119,15 @@ void noteMissingToolFiles(const QString &folder, QIODevice &err)
 {
     const QDir tool(folder);
     if (!tool.exists(u"ConfigParameter.xml"_s)) {
-        say(err, u"lexivo-check: note: no ConfigParameter.xml in %1; checking as the client's"
-                 " defaults are (web languages, wide language files)."_s.arg(
-                     QDir::toNativeSeparators(tool.absolutePath())));
+        say(err,
+            u"lexivo-check: note: no ConfigParameter.xml in %1; checking as the client's"
+            " defaults are (web languages, wide language files)."_s.arg(
+                QDir::toNativeSeparators(tool.absolutePath())));
     }
     if (!tool.exists(u"CheckLength.ini"_s)) {
-        say(err, u"lexivo-check: note: no CheckLength.ini in %1; no width is checked."_s.arg(
-                     QDir::toNativeSeparators(tool.absolutePath())));
+        say(err,
+            u"lexivo-check: note: no CheckLength.ini in %1; no width is checked."_s.arg(
+                QDir::toNativeSeparators(tool.absolutePath())));
     }
 }
 
@@ -134,12 +137,13 @@ class ProgressLine
 public:
     explicit ProgressLine(QIODevice &err)
         : m_err(err)
-    {}
+    {
+    }
 
     void show(int checked, int total, const QString &language)
     {
-        write(u"Checked %1/%2: %3"_s.arg(QString::number(checked), QString::number(total),
-                                         language));
+        write(
+            u"Checked %1/%2: %3"_s.arg(QString::number(checked), QString::number(total), language));
     }
     void clear() { write({}); }
 
@@ -147,8 +151,8 @@ private:
     void write(const QString &text)
     {
         const qsizetype width = std::max(text.size(), m_shown);
-        m_err.write((u'\r' + text.leftJustified(width) + (text.isEmpty() ? u"\r"_s : QString()))
-                        .toUtf8());
+        m_err.write(
+            (u'\r' + text.leftJustified(width) + (text.isEmpty() ? u"\r"_s : QString())).toUtf8());
         m_shown = text.size();
     }
 
@@ -171,8 +175,7 @@ QByteArray reportBytes(const Command &command, const CheckReport &report)
 
 } // namespace
 
-int runCheckCommand(const QStringList &arguments, QIODevice &out, QIODevice &err,
-                    bool showProgress)
+int runCheckCommand(const QStringList &arguments, QIODevice &out, QIODevice &err, bool showProgress)
 {
     if (isExchangeCommand(arguments))
         return runExchangeCommand(arguments, out, err, editorMeasurer);
@@ -193,10 +196,10 @@ int runCheckCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     noteMissingToolFiles(command->options.toolFolder, err);
     ProgressLine progress(err);
     if (showProgress) {
-        command->options.progress = [&progress](int checked, int total,
-                                                const LanguageSummary &language) {
-            progress.show(checked, total, language.name);
-        };
+        command->options.progress
+            = [&progress](int checked, int total, const LanguageSummary &language) {
+                  progress.show(checked, total, language.name);
+              };
     }
     const CheckOutcome outcome = runCheck(command->options);
     if (showProgress)

@@ -11,8 +11,8 @@
 #include <QThread>
 
 #include <map>
-#include <set>
 #include <mutex>
+#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -33,7 +33,8 @@ public:
     Check(const CheckOptions &options, const CheckedInstallation &installation)
         : m_options(options)
         , m_installation(installation)
-    {}
+    {
+    }
 
     // False, with the outcome's error set, for an option naming no language.
     bool chooseLanguages(CheckOutcome &outcome);
@@ -103,11 +104,11 @@ void Check::run(CheckOutcome &outcome)
     if (stopped(outcome))
         return;
     const int jobs = m_options.jobs > 0 ? m_options.jobs : QThread::idealThreadCount();
-    const MeasurerFactory makeMeasurer =
-        m_options.measurer ? m_options.measurer : MeasurerFactory(editorMeasurer);
+    const MeasurerFactory makeMeasurer
+        = m_options.measurer ? m_options.measurer : MeasurerFactory(editorMeasurer);
     // Every language measures against the same samples: measured once.
-    const WidthTable sampleWidths = measureTexts(samples(m_installation.limits()), jobs,
-                                                 makeMeasurer);
+    const WidthTable sampleWidths
+        = measureTexts(samples(m_installation.limits()), jobs, makeMeasurer);
 
     const int total = int(m_languages.size());
     std::vector<LanguageCheckResult> results(m_languages.size());
@@ -120,8 +121,8 @@ void Check::run(CheckOutcome &outcome)
                 return;
             const int reference = references[index];
             LanguageCheckResult &result = results[index];
-            result = checkLanguage({m_installation, m_languages[index], reference,
-                                    referenceTexts.at(reference), measurer});
+            result = checkLanguage({ m_installation, m_languages[index], reference,
+                                     referenceTexts.at(reference), measurer });
             if (!m_options.keepFindings)
                 result.findings = {};
             if (m_options.progress) {
@@ -133,9 +134,8 @@ void Check::run(CheckOutcome &outcome)
         return;
 
     CheckReport &report = outcome.report;
-    report.reference = catalogue.NameAt(m_reference >= 0
-                                            ? m_reference
-                                            : defaultReferenceLanguage(catalogue, present, -1));
+    report.reference = catalogue.NameAt(
+        m_reference >= 0 ? m_reference : defaultReferenceLanguage(catalogue, present, -1));
     if (m_options.keepFindings)
         report.findings = installationFindings(m_installation);
     for (LanguageCheckResult &result : results) {
@@ -155,8 +155,8 @@ std::unique_ptr<TextMeasurer> editorMeasurer()
 CheckOutcome runCheck(const CheckOptions &options)
 {
     CheckOutcome outcome;
-    const std::unique_ptr<CheckedInstallation> installation =
-        CheckedInstallation::open(options.installation, options.toolFolder, &outcome.error);
+    const std::unique_ptr<CheckedInstallation> installation
+        = CheckedInstallation::open(options.installation, options.toolFolder, &outcome.error);
     if (!installation)
         return outcome;
     outcome.report.installation = installation->folder();

@@ -12,11 +12,11 @@ CheckedInstallation::CheckedInstallation(const QString &folder, ClientConfig con
     , m_config(std::move(config))
     , m_languageStore(m_config.catalogue)
     , m_webStore(m_config.catalogue)
-{}
+{
+}
 
-std::unique_ptr<CheckedInstallation> CheckedInstallation::open(const QString &folder,
-                                                               const QString &toolFolder,
-                                                               QString *error)
+std::unique_ptr<CheckedInstallation>
+CheckedInstallation::open(const QString &folder, const QString &toolFolder, QString *error)
 {
     const QFileInfo installation(folder);
     if (!installation.isDir()) {
@@ -28,8 +28,8 @@ std::unique_ptr<CheckedInstallation> CheckedInstallation::open(const QString &fo
     CheckedInstallation &self = *opened;
 
     const InstallationFolders folders(self.m_folder);
-    if (const Result<> opened = openStores(folders, self.m_config, self.m_languageStore,
-                                           self.m_webStore);
+    if (const Result<> opened
+        = openStores(folders, self.m_config, self.m_languageStore, self.m_webStore);
         !opened) {
         *error = opened.error();
         return nullptr;

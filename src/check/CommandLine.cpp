@@ -33,8 +33,8 @@ QCommandLineOption toolFilesOption()
 std::optional<QString> toolFolder(const QCommandLineParser &parser,
                                   const QCommandLineOption &option, QString *error)
 {
-    const QString folder = parser.isSet(option) ? parser.value(option)
-                                                : QCoreApplication::applicationDirPath();
+    const QString folder
+        = parser.isSet(option) ? parser.value(option) : QCoreApplication::applicationDirPath();
     if (!QFileInfo(folder).isDir()) {
         *error = u"%1 is not a folder."_s.arg(QDir::toNativeSeparators(parser.value(option)));
         return std::nullopt;

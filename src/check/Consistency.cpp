@@ -40,7 +40,7 @@ std::vector<Inconsistency> findInconsistencies(const std::vector<CheckedRow> &ro
         const auto differing = firstDiffering.constFind(first);
         if (differing == firstDiffering.cend())
             continue;
-        found.push_back({i, rows[i].value == rows[first].value ? *differing : first});
+        found.push_back({ i, rows[i].value == rows[first].value ? *differing : first });
     }
     return found;
 }

@@ -45,8 +45,9 @@ public:
         , m_err(err)
         , m_measurer(measurer)
         // The command's name goes, so that the parser sees its options alone.
-        , m_arguments(QStringList{arguments.value(0)} + arguments.mid(2))
-    {}
+        , m_arguments(QStringList { arguments.value(0) } + arguments.mid(2))
+    {
+    }
 
     int run();
 
@@ -72,30 +73,33 @@ private:
     const MeasurerFactory &m_measurer;
     const QStringList m_arguments;
     QCommandLineParser m_parser;
-    const QCommandLineOption m_language{
-        u"language"_s, u"The language (its display name)."_s, u"name"_s};
-    const QCommandLineOption m_reference{
-        u"reference"_s, u"Translate from this language instead of the editor's choice."_s,
-        u"name"_s};
-    const QCommandLineOption m_onlyOpen{
-        u"only-open"_s, u"Export only blank entries and those that fail a check."_s};
-    const QCommandLineOption m_output{
-        {u"o"_s, u"output"_s}, u"Write the XLIFF file to file instead of the standard output."_s,
-        u"file"_s};
+    const QCommandLineOption m_language { u"language"_s, u"The language (its display name)."_s,
+                                          u"name"_s };
+    const QCommandLineOption m_reference {
+        u"reference"_s, u"Translate from this language instead of the editor's choice."_s, u"name"_s
+    };
+    const QCommandLineOption m_onlyOpen {
+        u"only-open"_s, u"Export only blank entries and those that fail a check."_s
+    };
+    const QCommandLineOption m_output {
+        { u"o"_s, u"output"_s },
+        u"Write the XLIFF file to file instead of the standard output."_s,
+        u"file"_s
+    };
     const QCommandLineOption m_toolFiles = CommandLine::toolFilesOption();
 };
 
 int ExchangeCommand::run()
 {
     m_parser.addHelpOption();
-    m_parser.addOptions({m_language, m_reference, m_toolFiles});
+    m_parser.addOptions({ m_language, m_reference, m_toolFiles });
     if (isExport()) {
         m_parser.setApplicationDescription(
             u"Writes a language of a client installation as an XLIFF 1.2 file for translation"
             " tools, and writes nothing else.\n"
             "Exit status: 0 when the file was written, 2 for a usage error, an installation that"
             " cannot be read or a file that cannot be written."_s);
-        m_parser.addOptions({m_onlyOpen, m_output});
+        m_parser.addOptions({ m_onlyOpen, m_output });
     } else {
         m_parser.setApplicationDescription(
             u"Tells what importing a translated XLIFF file into a language would do, and writes"
@@ -111,8 +115,7 @@ int ExchangeCommand::run()
     if (!m_parser.parse(m_arguments))
         return usageError(m_parser.errorText());
     if (m_parser.isSet(u"help"_s)) {
-        m_out.write(m_parser.helpText().replace(u"[options]"_s, m_name + u" [options]"_s)
-                        .toUtf8());
+        m_out.write(m_parser.helpText().replace(u"[options]"_s, m_name + u" [options]"_s).toUtf8());
         return CheckExit::Passed;
     }
     QStringList positional = m_parser.positionalArguments();
@@ -129,13 +132,13 @@ int ExchangeCommand::run()
     if (m_parser.values(m_language).size() > 1)
         return usageError(u"Name one language only."_s);
     QString error;
-    const std::optional<QString> toolFolder =
-        CommandLine::toolFolder(m_parser, m_toolFiles, &error);
+    const std::optional<QString> toolFolder
+        = CommandLine::toolFolder(m_parser, m_toolFiles, &error);
     if (!toolFolder)
         return usageError(error);
 
-    const std::optional<Opened> opened =
-        open(positional.value(0, QDir::currentPath()), *toolFolder);
+    const std::optional<Opened> opened
+        = open(positional.value(0, QDir::currentPath()), *toolFolder);
     if (!opened)
         return CheckExit::NotChecked;
     return isExport() ? exportXliff(*opened) : reportImport(*opened, file);
@@ -168,8 +171,8 @@ std::optional<Opened> ExchangeCommand::open(const QString &installation,
             return std::nullopt;
         }
     } else {
-        opened.reference = defaultReferenceLanguage(checked.catalogue(),
-                                                    checked.presentLanguages(), opened.language);
+        opened.reference = defaultReferenceLanguage(checked.catalogue(), checked.presentLanguages(),
+                                                    opened.language);
         if (opened.reference < 0) {
             std::ignore = failure(u"The installation has no other language to translate from."_s);
             return std::nullopt;
@@ -182,17 +185,17 @@ int ExchangeCommand::exportXliff(const Opened &opened) const
 {
     const CheckedInstallation &installation = *opened.installation;
     const LanguageCatalogue &catalogue = installation.catalogue();
-    const XliffExportInput input =
-        XliffExportInput::read(installation.languageStore(), opened.webStore(), catalogue,
-                               opened.language, opened.reference, installation.limits());
+    const XliffExportInput input
+        = XliffExportInput::read(installation.languageStore(), opened.webStore(), catalogue,
+                                 opened.language, opened.reference, installation.limits());
     const bool onlyOpen = m_parser.isSet(m_onlyOpen);
     const std::unique_ptr<TextMeasurer> measurer = onlyOpen ? m_measurer() : nullptr;
     const ExportChoice choice = onlyOpen ? ExportChoice::OpenEntries : ExportChoice::AllEntries;
 
     XliffExport exported;
     if (m_parser.isSet(m_output)) {
-        Result<XliffExport> written = writeXliff(m_parser.value(m_output), input, choice,
-                                                 measurer.get());
+        Result<XliffExport> written
+            = writeXliff(m_parser.value(m_output), input, choice, measurer.get());
         if (!written)
             return failure(written.error());
         exported = std::move(written).value();
@@ -210,11 +213,11 @@ int ExchangeCommand::reportImport(const Opened &opened, const QString &file) con
     const CheckedInstallation &installation = *opened.installation;
     const LanguageCatalogue &catalogue = installation.catalogue();
     const QString name = catalogue.NameAt(opened.language);
-    const ImportTarget target{catalogue.CodeAt(opened.language), name,
-                              ExchangeLayout::of(name, opened.webStore()),
-                              readLanguageRows(installation.languageStore(), opened.webStore(),
-                                               catalogue, opened.language, opened.reference),
-                              &catalogue};
+    const ImportTarget target { catalogue.CodeAt(opened.language), name,
+                                ExchangeLayout::of(name, opened.webStore()),
+                                readLanguageRows(installation.languageStore(), opened.webStore(),
+                                                 catalogue, opened.language, opened.reference),
+                                &catalogue };
     const Result<ImportPlan> plan = planImportFile(file, target);
     if (!plan)
         return failure(plan.error());
@@ -236,8 +239,9 @@ int ExchangeCommand::reportImport(const Opened &opened, const QString &file) con
         using FindingMessages::quoted;
         switch (unit.outcome) {
         case ImportOutcome::Imported: {
-            const EditorRow row{unit.ordinal, unit.attribute, unit.value,
-                                referenceOf.value(unit.ordinal), {}};
+            const EditorRow row {
+                unit.ordinal, unit.attribute, unit.value, referenceOf.value(unit.ordinal), {}
+            };
             const std::optional<EntryStatus> failure = failedCheck(row, limits, *measurer);
             if (!failure) {
                 line(unit.line, u"imported"_s,
@@ -252,8 +256,8 @@ int ExchangeCommand::reportImport(const Opened &opened, const QString &file) con
                                                  formatSymbols(row.ordinal, row.reference),
                                                  row.reference)
                 : FindingMessages::tooLong(row.value, limits.at(row.attribute), *measurer);
-            line(unit.line, u"error"_s, u"%1: %2 would be %3"_s.arg(unit.attribute,
-                                                                    quoted(unit.value), why));
+            line(unit.line, u"error"_s,
+                 u"%1: %2 would be %3"_s.arg(unit.attribute, quoted(unit.value), why));
             break;
         }
         case ImportOutcome::Unchanged:
@@ -275,16 +279,16 @@ int ExchangeCommand::reportImport(const Opened &opened, const QString &file) con
             break;
         }
     }
-    say(m_out, u"%1 units: %2 imported (%3 of them failing a check), %4 unchanged,"
-               " %5 untranslated, %6 unknown ids, %7 duplicates, %8 rejected"_s
-                   .arg(QString::number(plan->units.size()),
-                        QString::number(plan->count(ImportOutcome::Imported)),
-                        QString::number(failing),
-                        QString::number(plan->count(ImportOutcome::Unchanged)),
-                        QString::number(plan->count(ImportOutcome::Untranslated)),
-                        QString::number(plan->count(ImportOutcome::UnknownId)),
-                        QString::number(plan->count(ImportOutcome::Duplicate)),
-                        QString::number(plan->count(ImportOutcome::Rejected))));
+    say(m_out,
+        u"%1 units: %2 imported (%3 of them failing a check), %4 unchanged,"
+        " %5 untranslated, %6 unknown ids, %7 duplicates, %8 rejected"_s.arg(
+            QString::number(plan->units.size()),
+            QString::number(plan->count(ImportOutcome::Imported)), QString::number(failing),
+            QString::number(plan->count(ImportOutcome::Unchanged)),
+            QString::number(plan->count(ImportOutcome::Untranslated)),
+            QString::number(plan->count(ImportOutcome::UnknownId)),
+            QString::number(plan->count(ImportOutcome::Duplicate)),
+            QString::number(plan->count(ImportOutcome::Rejected))));
     return clean ? CheckExit::Passed : CheckExit::Failed;
 }
 

@@ -29,8 +29,7 @@ QString keyOf(const ProfileCodec &codec, QByteArrayView line)
 }
 
 // Gives visit every line of the section with its number, and its header's.
-template<typename Visit>
-void visitSection(QByteArrayView file, QStringView section, Visit &&visit)
+template<typename Visit> void visitSection(QByteArrayView file, QStringView section, Visit &&visit)
 {
     const ProfileCodec codec = ProfileCodec::detect(file);
     const QByteArrayView body = file.sliced(codec.mark().size());
@@ -74,16 +73,17 @@ std::optional<QByteArray> readPlainFile(const QString &path)
 std::vector<IniKeyLine> readKeyLines(QByteArrayView file, QStringView section)
 {
     std::vector<IniKeyLine> lines;
-    visitSection(file, section, [&](const ProfileCodec &codec, const ProfileLine &line, int number) {
-        if (line.kind != LineKind::Entry)
-            return;
-        QString key = keyOf(codec, line.text);
-        if (key.isEmpty())
-            return;
-        const bool valid =
-            codec.encoding() == ProfileCodec::Encoding::Utf16Le || line.text.isValidUtf8();
-        lines.push_back({std::move(key), number, valid});
-    });
+    visitSection(file, section,
+                 [&](const ProfileCodec &codec, const ProfileLine &line, int number) {
+                     if (line.kind != LineKind::Entry)
+                         return;
+                     QString key = keyOf(codec, line.text);
+                     if (key.isEmpty())
+                         return;
+                     const bool valid = codec.encoding() == ProfileCodec::Encoding::Utf16Le
+                         || line.text.isValidUtf8();
+                     lines.push_back({ std::move(key), number, valid });
+                 });
     return lines;
 }
 

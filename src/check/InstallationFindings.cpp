@@ -27,7 +27,7 @@ public:
         if (!bytes)
             return;
         for (const QString &section :
-             {LanguageIndex::LanguagesSection, LanguageIndex::WebLanguagesSection}) {
+             { LanguageIndex::LanguagesSection, LanguageIndex::WebLanguagesSection }) {
             QHash<QString, int> &lines = m_lines[section];
             for (const IniKeyLine &line : readKeyLines(*bytes, section)) {
                 if (!lines.contains(line.key))
@@ -51,15 +51,20 @@ Finding indexEntryFinding(const CheckedInstallation &installation, const IndexLi
     const QString entry = u"\"%1=%2\""_s.arg(action.code, action.value);
     const QString language = installation.catalogue().NameByCode(action.code);
     if (const int line = lines.line(action.section, action.code)) {
-        return {language, IndexFile, line, {}, FindingKind::Index,
-                u"start-up would set [%1] %2"_s.arg(action.section, entry)};
+        return {
+            language, IndexFile,          line,
+            {},       FindingKind::Index, u"start-up would set [%1] %2"_s.arg(action.section, entry)
+        };
     }
     const QString other = action.section == LanguageIndex::LanguagesSection
         ? LanguageIndex::WebLanguagesSection
         : LanguageIndex::LanguagesSection;
-    return {language, IndexFile, std::max(1, lines.line(other, action.code)), {},
-            FindingKind::Index,
-            u"[%1] lacks %2; start-up would add %3"_s.arg(action.section, action.code, entry)};
+    return { language,
+             IndexFile,
+             std::max(1, lines.line(other, action.code)),
+             {},
+             FindingKind::Index,
+             u"[%1] lacks %2; start-up would add %3"_s.arg(action.section, action.code, entry) };
 }
 
 Finding actionFinding(const CheckedInstallation &installation, const IndexLines &lines,
@@ -68,21 +73,28 @@ Finding actionFinding(const CheckedInstallation &installation, const IndexLines 
     const LanguageCatalogue &catalogue = installation.catalogue();
     switch (action.kind) {
     case ReconcileAction::Kind::CreateIndex:
-        return {{}, IndexFile, 1, {}, FindingKind::Index,
-                u"the index is missing; start-up would create it"_s};
+        return { {}, IndexFile,          1,
+                 {}, FindingKind::Index, u"the index is missing; start-up would create it"_s };
     case ReconcileAction::Kind::WriteIndexEntry:
         return indexEntryFinding(installation, lines, action);
     case ReconcileAction::Kind::CreateWebLanguage:
-        return {catalogue.NameByCode(catalogue.CodeByKey(action.value)),
-                u"Web/LanguageInfo/"_s + action.value, 1, {}, FindingKind::Index,
-                u"the web folder is missing; start-up would create it with every web file,"
-                " all items empty"_s};
+        return { catalogue.NameByCode(catalogue.CodeByKey(action.value)),
+                 u"Web/LanguageInfo/"_s + action.value,
+                 1,
+                 {},
+                 FindingKind::Index,
+                 u"the web folder is missing; start-up would create it with every web file,"
+                 " all items empty"_s };
     case ReconcileAction::Kind::CreateLanguageFile:
         break;
     }
-    return {action.value, installation.languageFileName(action.value), 1, {}, FindingKind::Index,
-            u"the language file is missing; start-up would create it with every reference key"
-            " and empty values"_s};
+    return { action.value,
+             installation.languageFileName(action.value),
+             1,
+             {},
+             FindingKind::Index,
+             u"the language file is missing; start-up would create it with every reference key"
+             " and empty values"_s };
 }
 
 void addEnglishWebFiles(const CheckedInstallation &installation, std::vector<Finding> &findings)
@@ -92,13 +104,17 @@ void addEnglishWebFiles(const CheckedInstallation &installation, std::vector<Fin
     XmlPathDocument document;
     for (int file = 0; file < web.fileList().size(); ++file) {
         const WebFileRead read = readWebFile(
-            document, QDir::cleanPath(web.webFolder() + u'/' + english + u'/'
-                                      + web.fileList().at(file)));
+            document,
+            QDir::cleanPath(web.webFolder() + u'/' + english + u'/' + web.fileList().at(file)));
         if (read.state == WebFileRead::State::Read)
             continue;
-        findings.push_back({{}, webFileName(web, english, file), read.line, {}, FindingKind::Web,
-                            u"the English web file cannot be read: %1; no language has its"
-                            " items"_s.arg(read.problem)});
+        findings.push_back({ {},
+                             webFileName(web, english, file),
+                             read.line,
+                             {},
+                             FindingKind::Web,
+                             u"the English web file cannot be read: %1; no language has its"
+                             " items"_s.arg(read.problem) });
     }
 }
 
@@ -110,8 +126,12 @@ std::vector<Finding> installationFindings(const CheckedInstallation &installatio
     const ReconcilePlan &plan = installation.plan();
     const IndexLines lines(installation.folder() + u'/' + IndexFile);
     if (plan.index == ReconcilePlan::IndexState::Unreadable) {
-        findings.push_back({{}, IndexFile, 1, {}, FindingKind::Index,
-                            u"the index cannot be read; start-up would list no language"_s});
+        findings.push_back({ {},
+                             IndexFile,
+                             1,
+                             {},
+                             FindingKind::Index,
+                             u"the index cannot be read; start-up would list no language"_s });
     }
     for (const ReconcileAction &action : plan.actions) {
         // An index that cannot be read lacks every entry: one finding says it.

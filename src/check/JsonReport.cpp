@@ -56,33 +56,32 @@ QString number(int value)
 
 QString language(const LanguageSummary &summary)
 {
-    return object({{u"name"_s, string(summary.name)},
-                   {u"file"_s, string(summary.file)},
-                   {u"reference"_s, string(summary.reference)},
-                   {u"entries"_s, number(summary.entries)},
-                   {u"translated"_s, number(summary.translated)},
-                   {u"blank"_s, number(summary.blank)},
-                   {u"error"_s, number(summary.error)},
-                   {u"tooLong"_s, number(summary.tooLong)},
-                   {u"missing"_s, number(summary.missing)},
-                   {u"extra"_s, number(summary.extra)},
-                   {u"inconsistent"_s, number(summary.inconsistent)}});
+    return object({ { u"name"_s, string(summary.name) },
+                    { u"file"_s, string(summary.file) },
+                    { u"reference"_s, string(summary.reference) },
+                    { u"entries"_s, number(summary.entries) },
+                    { u"translated"_s, number(summary.translated) },
+                    { u"blank"_s, number(summary.blank) },
+                    { u"error"_s, number(summary.error) },
+                    { u"tooLong"_s, number(summary.tooLong) },
+                    { u"missing"_s, number(summary.missing) },
+                    { u"extra"_s, number(summary.extra) },
+                    { u"inconsistent"_s, number(summary.inconsistent) } });
 }
 
 QString finding(const Finding &finding)
 {
-    return object({{u"language"_s, string(finding.language)},
-                   {u"file"_s, string(finding.file)},
-                   {u"line"_s, number(finding.line)},
-                   {u"attribute"_s, string(finding.attribute)},
-                   {u"kind"_s, string(kindName(finding.kind))},
-                   {u"severity"_s, string(severityName(finding.kind))},
-                   {u"message"_s, string(finding.message)}});
+    return object({ { u"language"_s, string(finding.language) },
+                    { u"file"_s, string(finding.file) },
+                    { u"line"_s, number(finding.line) },
+                    { u"attribute"_s, string(finding.attribute) },
+                    { u"kind"_s, string(kindName(finding.kind)) },
+                    { u"severity"_s, string(severityName(finding.kind)) },
+                    { u"message"_s, string(finding.message) } });
 }
 
 // One element a line, so that reports compare well line by line.
-template<typename Items, typename Format>
-QString array(const Items &items, const Format &format)
+template<typename Items, typename Format> QString array(const Items &items, const Format &format)
 {
     if (items.empty())
         return u"[]"_s;

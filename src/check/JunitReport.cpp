@@ -44,11 +44,11 @@ std::vector<TestSuite> suitesOf(const CheckReport &report)
             continue;
         suiteOf.insert(finding.language, suites.size());
         suites.push_back(
-            {finding.language.isEmpty() ? u"installation"_s : finding.language, nullptr, {}});
+            { finding.language.isEmpty() ? u"installation"_s : finding.language, nullptr, {} });
     }
     for (const LanguageSummary &summary : report.languages) {
         suiteOf.insert(summary.name, suites.size());
-        suites.push_back({summary.name, &summary, {}});
+        suites.push_back({ summary.name, &summary, {} });
     }
 
     std::vector<QHash<QString, size_t>> caseOf(suites.size());
@@ -60,7 +60,7 @@ std::vector<TestSuite> suitesOf(const CheckReport &report)
         auto known = caseOf[suite].constFind(key);
         if (known == caseOf[suite].cend()) {
             known = caseOf[suite].insert(key, cases.size());
-            cases.push_back({name, finding.file, finding.line, {}});
+            cases.push_back({ name, finding.file, finding.line, {} });
         }
         cases[*known].findings.push_back(&finding);
     }
@@ -84,8 +84,9 @@ void writeCase(QXmlStreamWriter &xml, const QString &suite, const TestCase &test
     QStringList lines;
     for (const Finding *finding : testCase.findings)
         lines.append(findingLine(*finding));
-    const auto failing = std::find_if(testCase.findings.cbegin(), testCase.findings.cend(),
-                                      [level](const Finding *f) { return failsAt(f->kind, level); });
+    const auto failing
+        = std::find_if(testCase.findings.cbegin(), testCase.findings.cend(),
+                       [level](const Finding *f) { return failsAt(f->kind, level); });
     if (failing != testCase.findings.cend()) {
         xml.writeStartElement(u"failure"_s);
         xml.writeAttribute(u"type"_s, kindName((*failing)->kind));
@@ -125,17 +126,17 @@ QByteArray junit(const CheckReport &report, FailLevel level)
         xml.writeStartElement(u"testsuite"_s);
         xml.writeAttribute(u"name"_s, suite.name);
         xml.writeAttribute(u"tests"_s, QString::number(suite.cases.size()));
-        xml.writeAttribute(u"failures"_s,
-                           QString::number(std::count_if(
-                               suite.cases.cbegin(), suite.cases.cend(),
-                               [level](const TestCase &c) { return fails(c, level); })));
+        xml.writeAttribute(
+            u"failures"_s,
+            QString::number(std::count_if(suite.cases.cbegin(), suite.cases.cend(),
+                                          [level](const TestCase &c) { return fails(c, level); })));
         xml.writeAttribute(u"errors"_s, u"0"_s);
         xml.writeAttribute(u"skipped"_s, u"0"_s);
         if (suite.summary) {
             xml.writeStartElement(u"properties"_s);
             for (const auto &[name, value] :
-                 {std::pair{u"file"_s, suite.summary->file},
-                  std::pair{u"reference"_s, suite.summary->reference}}) {
+                 { std::pair { u"file"_s, suite.summary->file },
+                   std::pair { u"reference"_s, suite.summary->reference } }) {
                 xml.writeStartElement(u"property"_s);
                 xml.writeAttribute(u"name"_s, name);
                 xml.writeAttribute(u"value"_s, value);

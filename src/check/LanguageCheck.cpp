@@ -26,7 +26,8 @@ public:
         : m_input(input)
         , m_installation(input.installation)
         , m_name(m_installation.catalogue().NameAt(input.language))
-    {}
+    {
+    }
 
     LanguageCheckResult run();
 
@@ -41,7 +42,7 @@ private:
     void add(const QString &file, int fileOrder, int line, const QString &attribute,
              FindingKind kind, const QString &message)
     {
-        m_findings.push_back({fileOrder, {m_name, file, line, attribute, kind, message}});
+        m_findings.push_back({ fileOrder, { m_name, file, line, attribute, kind, message } });
     }
     void add(const CheckedRow &row, FindingKind kind, const QString &message)
     {
@@ -81,8 +82,7 @@ void LanguageCheck::readIniRows()
             bytes.reset();
             m_summary.problem = u"the language file cannot be read"_s;
             add(fileName, 0, 1, {}, FindingKind::Missing,
-                m_summary.problem
-                    + u"; its %1 entries read as empty"_s.arg(keys.size()));
+                m_summary.problem + u"; its %1 entries read as empty"_s.arg(keys.size()));
         }
     }
 
@@ -113,7 +113,7 @@ void LanguageCheck::readIniRows()
     }
 
     for (const auto &[ordinal, key] : keys) {
-        CheckedRow row{ordinal, key, {}, false, fileName, sectionHeader, 0};
+        CheckedRow row { ordinal, key, {}, false, fileName, sectionHeader, 0 };
         if (const auto value = loaded.values.find(ordinal); value != loaded.values.end()) {
             row.value = value->second;
             row.present = true;
@@ -163,12 +163,16 @@ void LanguageCheck::readWebRows()
     size_t position = 0;
     for (const auto &[ordinal, item] : web.webItems()) {
         const WebItemRead &found = read.items[position++];
-        const bool fileRead = read.folderExists
-            && read.files[item.fileNumber].state == WebFileRead::State::Read;
-        CheckedRow row{ordinal, QString::fromUtf8(item.id), found.value, found.found,
-                       fileNames.at(item.fileNumber),
-                       found.found ? found.line : (fileRead ? read.files[item.fileNumber].line : 1),
-                       1 + item.fileNumber};
+        const bool fileRead
+            = read.folderExists && read.files[item.fileNumber].state == WebFileRead::State::Read;
+        CheckedRow row { ordinal,
+                         QString::fromUtf8(item.id),
+                         found.value,
+                         found.found,
+                         fileNames.at(item.fileNumber),
+                         found.found ? found.line
+                                     : (fileRead ? read.files[item.fileNumber].line : 1),
+                         1 + item.fileNumber };
         if (!found.found && fileRead)
             add(row, FindingKind::Web, u"the file has no item with this id; it reads as empty"_s);
         m_rows.push_back(std::move(row));
@@ -182,10 +186,10 @@ void LanguageCheck::checkRows()
     const ReferenceTexts &reference = m_input.referenceTexts;
     for (size_t i = 0; i < m_rows.size(); ++i) {
         const CheckedRow &row = m_rows[i];
-        const EditorRow editorRow{row.ordinal, row.attribute, row.value, reference.texts[i], {}};
+        const EditorRow editorRow { row.ordinal, row.attribute, row.value, reference.texts[i], {} };
         const SymbolCounts valueSymbols = formatSymbols(row.ordinal, row.value);
-        if (const std::optional<EntryStatus> failure =
-                failedCheck(editorRow, valueSymbols, reference.symbols[i], limits, measurer)) {
+        if (const std::optional<EntryStatus> failure
+            = failedCheck(editorRow, valueSymbols, reference.symbols[i], limits, measurer)) {
             if (*failure == EntryStatus::Error) {
                 ++m_summary.error;
                 add(row, FindingKind::Error,
@@ -216,8 +220,8 @@ void LanguageCheck::checkConsistency()
         ++m_summary.inconsistent;
         add(row, FindingKind::Inconsistent,
             u"the reference %1 is translated %2 here but %3 at %4 (%5:%6)"_s.arg(
-                quoted(referenceTexts[found.row]), quoted(row.value),
-                quoted(other.value), other.attribute, other.file, QString::number(other.line)));
+                quoted(referenceTexts[found.row]), quoted(row.value), quoted(other.value),
+                other.attribute, other.file, QString::number(other.line)));
     }
 }
 
@@ -236,9 +240,9 @@ LanguageCheckResult LanguageCheck::run()
     m_summary.reference = catalogue.NameAt(m_input.reference);
     m_summary.entries = int(m_rows.size());
     m_summary.translated = m_summary.entries - m_summary.blank - m_summary.missing;
-    m_summary.extra = int(std::count_if(m_findings.cbegin(), m_findings.cend(), [](const Placed &p) {
-        return p.finding.kind == FindingKind::Extra;
-    }));
+    m_summary.extra
+        = int(std::count_if(m_findings.cbegin(), m_findings.cend(),
+                            [](const Placed &p) { return p.finding.kind == FindingKind::Extra; }));
 
     std::stable_sort(m_findings.begin(), m_findings.end(), [](const Placed &a, const Placed &b) {
         if (a.fileOrder != b.fileOrder)
@@ -247,7 +251,7 @@ LanguageCheckResult LanguageCheck::run()
             return a.finding.line < b.finding.line;
         return a.finding.kind < b.finding.kind;
     });
-    LanguageCheckResult result{std::move(m_summary), {}};
+    LanguageCheckResult result { std::move(m_summary), {} };
     result.findings.reserve(m_findings.size());
     for (Placed &placed : m_findings)
         result.findings.push_back(std::move(placed.finding));

@@ -11,7 +11,7 @@
 template<typename MakeContext, typename Work>
 void runInParallel(int jobs, int count, const MakeContext &makeContext, const Work &work)
 {
-    std::atomic<int> next{0};
+    std::atomic<int> next { 0 };
     const auto worker = [&] {
         auto context = makeContext();
         for (int index = next++; index < count; index = next++)

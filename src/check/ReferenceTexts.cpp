@@ -12,11 +12,10 @@ ReferenceTexts loadReferenceTexts(const CheckedInstallation &installation, int r
     if (reference >= 0) {
         KeySet ignoredExtraKeys;
         const LanguageCatalogue &catalogue = installation.catalogue();
-        std::ignore = installation.languageStore().LoadLanguage(catalogue.NameAt(reference),
-                                                                values, ignoredExtraKeys);
+        std::ignore = installation.languageStore().LoadLanguage(catalogue.NameAt(reference), values,
+                                                                ignoredExtraKeys);
         if (installation.webLanguages())
-            std::ignore = installation.webStore().LoadWebValues(catalogue.KeyAt(reference),
-                                                                values);
+            std::ignore = installation.webStore().LoadWebValues(catalogue.KeyAt(reference), values);
     }
     ReferenceTexts texts;
     texts.texts.reserve(installation.entryOrdinals().size());

@@ -23,7 +23,8 @@ public:
     SharedWidthMeasurer(const WidthTable &known, std::unique_ptr<TextMeasurer> own)
         : m_known(known)
         , m_own(std::move(own))
-    {}
+    {
+    }
 
     int width(const QString &text) const override
     {

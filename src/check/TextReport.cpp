@@ -12,15 +12,15 @@ namespace {
 
 QStringList rowOf(const LanguageSummary &language)
 {
-    return {language.name,
-            QString::number(language.entries),
-            translatedText(language),
-            QString::number(language.blank),
-            QString::number(language.error),
-            QString::number(language.tooLong),
-            QString::number(language.missing),
-            QString::number(language.extra),
-            QString::number(language.inconsistent)};
+    return { language.name,
+             QString::number(language.entries),
+             translatedText(language),
+             QString::number(language.blank),
+             QString::number(language.error),
+             QString::number(language.tooLong),
+             QString::number(language.missing),
+             QString::number(language.extra),
+             QString::number(language.inconsistent) };
 }
 
 // The first column left-aligned, the figures right-aligned.
@@ -78,9 +78,9 @@ QByteArray text(const CheckReport &report)
     if (!report.findings.empty())
         text += u'\n';
 
-    QList<QStringList> rows{{u"Language"_s, u"Entries"_s, u"Translated"_s, u"Blank"_s,
-                             u"ERROR"_s, u"TOO LONG"_s, u"Missing"_s, u"Extra"_s,
-                             u"Inconsistent"_s}};
+    QList<QStringList> rows { { u"Language"_s, u"Entries"_s, u"Translated"_s, u"Blank"_s,
+                                u"ERROR"_s, u"TOO LONG"_s, u"Missing"_s, u"Extra"_s,
+                                u"Inconsistent"_s } };
     for (const LanguageSummary &language : report.languages)
         rows.append(rowOf(language));
     text += table(rows);

@@ -39,14 +39,14 @@ WebFileRead readWebFile(XmlPathDocument &document, const QString &path)
         return {};
     // Anything but a plain file (a pipe would never end) is not opened.
     if (!info.isFile())
-        return {WebFileRead::State::Unreadable, u"it is not a file"_s, 1};
+        return { WebFileRead::State::Unreadable, u"it is not a file"_s, 1 };
     if (!document.Load(path.toStdString())) {
         const int line = std::max(1, document.ErrorLineNum());
-        return {WebFileRead::State::Unreadable, problemOf(document), line};
+        return { WebFileRead::State::Unreadable, problemOf(document), line };
     }
     XMLElement *items = document.FindElement("languageInfo/items");
     const XMLElement *anchor = items ? items : document.RootElement();
-    return {WebFileRead::State::Read, {}, anchor ? std::max(1, anchor->GetLineNum()) : 1};
+    return { WebFileRead::State::Read, {}, anchor ? std::max(1, anchor->GetLineNum()) : 1 };
 }
 
 WebLanguageRead readWebLanguage(const WebLanguageStore &store, const QString &keyName)
@@ -73,7 +73,8 @@ WebLanguageRead readWebLanguage(const WebLanguageStore &store, const QString &ke
             index = loaded ? WebItemIndex(document) : WebItemIndex();
         }
         if (const XMLElement *element = index.find(item.id))
-            read.items[position] = {true, element->GetLineNum(), WebLanguageStore::ItemText(element)};
+            read.items[position]
+                = { true, element->GetLineNum(), WebLanguageStore::ItemText(element) };
         ++position;
     }
     return read;

@@ -9,9 +9,9 @@
 #include <string>
 #include <tuple>
 
-const QByteArray ClientConfig::NoticeForNewTool = QByteArrayLiteral(
-    "Notice: Symbols like %1 %2 %3 %d  (  )  \\  \"  [  ]   \"%1\"  \"123456\""
-    "  ( %1 )   ( %1 %2 )   '%1'   %1 / %2 must be kept");
+const QByteArray ClientConfig::NoticeForNewTool
+    = QByteArrayLiteral("Notice: Symbols like %1 %2 %3 %d  (  )  \\  \"  [  ]   \"%1\"  \"123456\""
+                        "  ( %1 )   ( %1 %2 )   '%1'   %1 / %2 must be kept");
 
 const QByteArray ClientConfig::NoticeForClassicTool = QByteArrayLiteral(
     "Notice: Symbols like %d, %s, %ld, %d, %% , \\n and {digital number} must be kept"
@@ -42,16 +42,16 @@ ClientConfig ClientConfig::load(const QString &executableFolder)
             config.needWebLanguage = false;
         if (elementText(document, "clientConfig/content/toolType") == "new")
             config.newTool = true;
-        const std::string title = elementText(document, "clientConfig/content/title")
-                                      .value_or("Lexivo");
+        const std::string title
+            = elementText(document, "clientConfig/content/title").value_or("Lexivo");
         config.title = QByteArray::fromStdString(title);
     }
     config.notice = config.newTool ? NoticeForNewTool : NoticeForClassicTool;
     if (config.needWebLanguage)
         config.catalogue = LanguageCatalogue::builtIn();
     else if (!executableFolder.isEmpty())
-        config.catalogue = LanguageCatalogue::fromSupportFile(
-            executableFolder + u"/OR_supportLanguageInfo.xml");
+        config.catalogue
+            = LanguageCatalogue::fromSupportFile(executableFolder + u"/OR_supportLanguageInfo.xml");
     return config;
 }
 

@@ -26,7 +26,7 @@ public:
     // UTF-8 language files, the configured title and the first notice.
     bool newTool = false;
     QByteArray notice; // UTF-8
-    QByteArray title;  // UTF-8, shown only with newTool
+    QByteArray title; // UTF-8, shown only with newTool
     LanguageCatalogue catalogue;
 };
 

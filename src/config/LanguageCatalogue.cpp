@@ -17,7 +17,8 @@ QString decodeAttribute(const tinyxml2::XMLElement *element, const char *name)
 
 LanguageCatalogue::LanguageCatalogue(QList<Row> rows)
     : m_rows(std::move(rows))
-{}
+{
+}
 
 LanguageCatalogue LanguageCatalogue::fromSupportFile(const QString &path)
 {
@@ -40,7 +41,7 @@ LanguageCatalogue LanguageCatalogue::fromSupportFile(const QString &path)
 bool LanguageCatalogue::isSafeFileName(const QString &name)
 {
     return name != u"." && name != u".." && !name.contains(u'/') && !name.contains(u'\\')
-           && !name.contains(QChar::Null);
+        && !name.contains(QChar::Null);
 }
 
 const LanguageCatalogue::Row *LanguageCatalogue::rowAt(int row) const

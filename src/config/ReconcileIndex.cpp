@@ -44,7 +44,8 @@ public:
         : m_input(input)
         , m_catalogue(*input.catalogue)
         , m_indexPath(indexPathOf(input))
-    {}
+    {
+    }
 
     ReconcilePlan plan();
 
@@ -58,7 +59,7 @@ private:
 
     void writeIndex(const QString &section, const QString &code, const QString &value)
     {
-        m_actions.push_back({Action::Kind::WriteIndexEntry, section, code, value});
+        m_actions.push_back({ Action::Kind::WriteIndexEntry, section, code, value });
     }
 
     void readIndexedLanguages();
@@ -86,8 +87,7 @@ void Reconciliation::readIndexedLanguages()
 void Reconciliation::addWebEntriesFromIndex()
 {
     NameSet codesWithoutWebEntry = m_knownCodes;
-    const QStringList webCodes =
-        readIndexKeys(LanguageIndex::WebLanguagesSection);
+    const QStringList webCodes = readIndexKeys(LanguageIndex::WebLanguagesSection);
     for (const QString &code : webCodes) {
         if (codesWithoutWebEntry.erase(code) > 0)
             continue;
@@ -110,9 +110,9 @@ void Reconciliation::matchLanguageFiles()
         if (!name.isEmpty())
             m_namesWithoutFile.insert(name);
     }
-    const QStringList files = QDir(m_input.languageFolder)
-                                  .entryList({QStringLiteral("*.ini")}, QDir::Files | QDir::Hidden,
-                                             QDir::Name);
+    const QStringList files
+        = QDir(m_input.languageFolder)
+              .entryList({ QStringLiteral("*.ini") }, QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString &file : files) {
         const QString baseName = file.left(file.lastIndexOf(u'.'));
         if (m_namesWithoutFile.erase(baseName) > 0)
@@ -133,9 +133,9 @@ void Reconciliation::matchWebFolders()
         if (!key.isEmpty())
             m_keysWithoutFolder.insert(key);
     }
-    const QStringList folders =
-        QDir(m_input.webFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                          QDir::Name);
+    const QStringList folders
+        = QDir(m_input.webFolder)
+              .entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
     for (const QString &folder : folders) {
         if (folder.contains(u'.') || m_keysWithoutFolder.erase(folder) > 0)
             continue;
@@ -149,7 +149,7 @@ void Reconciliation::matchWebFolders()
         m_namesWithoutFile.insert(name);
     }
     for (const QString &key : m_keysWithoutFolder)
-        m_actions.push_back({Action::Kind::CreateWebLanguage, {}, {}, key});
+        m_actions.push_back({ Action::Kind::CreateWebLanguage, {}, {}, key });
 }
 
 PresentLanguages Reconciliation::presentLanguages() const
@@ -168,7 +168,7 @@ ReconcilePlan Reconciliation::plan()
     ReconcilePlan plan;
     plan.index = indexState(m_indexPath);
     if (plan.index == IndexState::Missing)
-        m_actions.push_back({Action::Kind::CreateIndex, {}, {}, {}});
+        m_actions.push_back({ Action::Kind::CreateIndex, {}, {}, {} });
     readIndexedLanguages();
     if (m_input.needWebLanguage)
         addWebEntriesFromIndex();
@@ -181,7 +181,7 @@ ReconcilePlan Reconciliation::plan()
     const QDir languageFolder(m_input.languageFolder);
     for (const QString &name : m_namesWithoutFile) {
         if (!QFileInfo::exists(languageFolder.filePath(name + u".ini")))
-            m_actions.push_back({Action::Kind::CreateLanguageFile, {}, {}, name});
+            m_actions.push_back({ Action::Kind::CreateLanguageFile, {}, {}, name });
     }
     plan.actions = std::move(m_actions);
     plan.presentLanguages = presentLanguages();
@@ -213,8 +213,8 @@ ReconcileResult ReconcileIndex(const ReconcileInput &input)
         case Action::Kind::WriteIndexEntry:
             // A line that cannot be written is not reported: the index was
             // found writable, and the next start tries again.
-            std::ignore = Profile::writeString(indexPath, action.section, action.code,
-                                               action.value);
+            std::ignore
+                = Profile::writeString(indexPath, action.section, action.code, action.value);
             break;
         case Action::Kind::CreateWebLanguage:
             // A language whose files cannot be made is still listed, unreported.
@@ -226,12 +226,13 @@ ReconcileResult ReconcileIndex(const ReconcileInput &input)
         }
     }
     std::ignore = batch.finish();
-    return {true, plan.presentLanguages};
+    return { true, plan.presentLanguages };
 }
 
 QString indexUnusableMessage()
 {
-    return QStringLiteral("LanguageIndex.ini\n Download data fails, make sure the file can read and write.");
+    return QStringLiteral(
+        "LanguageIndex.ini\n Download data fails, make sure the file can read and write.");
 }
 
 QString mainFileMissingMessage()

@@ -15,7 +15,7 @@
 struct ReconcileInput
 {
     QString languageFolder; // absolute
-    QString webFolder;      // absolute
+    QString webFolder; // absolute
     bool needWebLanguage = true;
     const LanguageCatalogue *catalogue = nullptr;
     std::function<Result<>(const QString &displayName)> createLanguageFile;

@@ -26,8 +26,8 @@ bool isCharacterKey(const QKeyEvent *event)
     const int key = event->key();
     if (key == Qt::Key_Backspace || key == Qt::Key_Return || key == Qt::Key_Enter)
         return true;
-    const Qt::KeyboardModifiers modifiers = event->modifiers()
-                                            & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    const Qt::KeyboardModifiers modifiers
+        = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
     if (modifiers == Qt::ControlModifier && key >= Qt::Key_A && key <= Qt::Key_Z)
         return true;
     const QString text = event->text();
@@ -50,7 +50,7 @@ public:
         m_ranges.removeIf([&](const Range &range) {
             return range.start >= start && reach(range.end) <= reach(end);
         });
-        m_ranges.append({start, end, colour});
+        m_ranges.append({ start, end, colour });
         rehighlight();
     }
 
@@ -66,8 +66,8 @@ protected:
         const int blockStart = currentBlock().position();
         for (const Range &range : std::as_const(m_ranges)) {
             const int from = qMax(0, range.start - blockStart);
-            const int to = range.end < 0 ? int(text.size())
-                                         : qMin(int(text.size()), range.end - blockStart);
+            const int to
+                = range.end < 0 ? int(text.size()) : qMin(int(text.size()), range.end - blockStart);
             if (from < to) {
                 QTextCharFormat format;
                 format.setForeground(range.colour);

@@ -1,9 +1,9 @@
 #include "CViewDlg.h"
-#include "ViewControls.h"
 
 #include "DialogTemplate.h"
-#include "editor/ClientFonts.h"
 #include "StaticTextBox.h"
+#include "ViewControls.h"
+#include "editor/ClientFonts.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -39,14 +39,16 @@ CViewDlg::CViewDlg(QWidget *parent)
     const QFont font = clientFont(ClientFace::Sans, 8);
     auto *sampleBox = new StaticTextBox(this);
     auto *valueBox = new StaticTextBox(this);
-    buildDialog(this, font, {630, 236},
-                {{ViewControl::Explanation, Kind::Label,
-                  u"If the length of the text in the second box exceeds the first box, the text "
-                  "will not be fully displayed. "_s,
-                  {12, 13, 603, 20}, ControlSpec::WordWrap},
-                 {ViewControl::SampleBox, Kind::Premade, {}, {13, 42, 604, 70}, {}, sampleBox},
-                 {ViewControl::ValueBox, Kind::Premade, {}, {13, 116, 604, 70}, {}, valueBox},
-                 {ViewControl::Ok, Kind::DefaultButton, u"OK"_s, {298, 210, 50, 14}}});
+    buildDialog(this, font, { 630, 236 },
+                { { ViewControl::Explanation,
+                    Kind::Label,
+                    u"If the length of the text in the second box exceeds the first box, the text "
+                    "will not be fully displayed. "_s,
+                    { 12, 13, 603, 20 },
+                    ControlSpec::WordWrap },
+                  { ViewControl::SampleBox, Kind::Premade, {}, { 13, 42, 604, 70 }, {}, sampleBox },
+                  { ViewControl::ValueBox, Kind::Premade, {}, { 13, 116, 604, 70 }, {}, valueBox },
+                  { ViewControl::Ok, Kind::DefaultButton, u"OK"_s, { 298, 210, 50, 14 } } });
     setFixedSize(size());
 
     QFont boxFont(ClientFace::Display);
@@ -60,7 +62,8 @@ CViewDlg::CViewDlg(QWidget *parent)
     palette.setColor(QPalette::WindowText, ExplanationColour);
     explanation->setPalette(palette);
 
-    connect(control<QPushButton>(this, ViewControl::Ok), &QPushButton::clicked, this, &QDialog::accept);
+    connect(control<QPushButton>(this, ViewControl::Ok), &QPushButton::clicked, this,
+            &QDialog::accept);
 }
 
 void CViewDlg::showEvent(QShowEvent *event)

@@ -51,7 +51,7 @@ private:
 
 void CWaitingDlg::registerMessages()
 {
-    for (const char *name : {SetWaitTextMessage, WaitSingleObjectMessage, CloseWaitingDlgMessage})
+    for (const char *name : { SetWaitTextMessage, WaitSingleObjectMessage, CloseWaitingDlgMessage })
         WaitingMessages::registerType(name);
 }
 

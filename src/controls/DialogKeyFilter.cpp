@@ -8,7 +8,8 @@ DialogKeyFilter::DialogKeyFilter(QWidget *dialog, Handler handler)
     : QObject(dialog)
     , m_dialog(dialog)
     , m_handler(std::move(handler))
-{}
+{
+}
 
 void DialogKeyFilter::install(QWidget *dialog, Handler handler)
 {

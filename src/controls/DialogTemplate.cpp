@@ -74,9 +74,9 @@ QWidget *createControl(QWidget *dialog, const ControlSpec &spec)
     switch (spec.kind) {
     case Kind::Label: {
         auto *label = new QLabel(spec.text, dialog);
-        label->setAlignment((spec.flags & ControlSpec::RightAligned ? Qt::AlignRight
-                                                                      : Qt::AlignLeft)
-                            | Qt::AlignTop);
+        label->setAlignment(
+            (spec.flags & ControlSpec::RightAligned ? Qt::AlignRight : Qt::AlignLeft)
+            | Qt::AlignTop);
         label->setWordWrap(spec.flags & ControlSpec::WordWrap);
         return label;
     }

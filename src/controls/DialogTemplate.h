@@ -29,8 +29,17 @@ private:
 // ("1004"), so code and tests find it the same way.
 struct ControlSpec
 {
-    enum class Kind { Label, Button, DefaultButton, CheckBox, RadioButton, GroupBox, LineEdit,
-                      ComboBox, Premade };
+    enum class Kind {
+        Label,
+        Button,
+        DefaultButton,
+        CheckBox,
+        RadioButton,
+        GroupBox,
+        LineEdit,
+        ComboBox,
+        Premade
+    };
     enum Flag {
         NoFlags = 0,
         Disabled = 1,
@@ -61,8 +70,7 @@ void placeControl(QWidget *control, int id, const QRect &units, const DialogUnit
 
 QString controlName(int id);
 
-template<typename T>
-T *control(const QWidget *dialog, int id)
+template<typename T> T *control(const QWidget *dialog, int id)
 {
     return dialog->findChild<T *>(controlName(id));
 }

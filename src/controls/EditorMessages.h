@@ -18,7 +18,8 @@ public:
     explicit PreviewRequest(int row)
         : QEvent(PreviewRequestEvent)
         , m_row(row)
-    {}
+    {
+    }
 
     int row() const { return m_row; }
 

@@ -18,8 +18,8 @@ QString saveFileName(QWidget *parent, const QString &initialName, const QString 
 {
     if (s_chooser)
         return s_chooser(initialName);
-    return QFileDialog::getSaveFileName(parent, QString(),
-                                        QDir::current().filePath(initialName), filter);
+    return QFileDialog::getSaveFileName(parent, QString(), QDir::current().filePath(initialName),
+                                        filter);
 }
 
 QString openFileName(QWidget *parent, const QString &filter)

@@ -16,7 +16,7 @@ void setAnswerer(Answerer answerer)
 void inform(QWidget *parent, const QString &text)
 {
     if (s_answerer) {
-        s_answerer({ApplicationCaption, text, false});
+        s_answerer({ ApplicationCaption, text, false });
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, ApplicationCaption, text, QMessageBox::Ok, parent);
@@ -26,9 +26,8 @@ void inform(QWidget *parent, const QString &text)
 bool ask(QWidget *parent, const QString &text, const QString &caption)
 {
     if (s_answerer)
-        return s_answerer({caption, text, true});
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No,
-                    parent);
+        return s_answerer({ caption, text, true });
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -18,8 +18,8 @@ public:
     void setText(const QString &text);
 
     // How the text is laid out in the box.
-    static constexpr int TextFlags =
-        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    static constexpr int TextFlags
+        = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -19,7 +19,8 @@ public:
     ShowCommandEvent(QEvent::Type type, int showCommand)
         : QEvent(type)
         , command(showCommand)
-    {}
+    {
+    }
     const int command;
 };
 

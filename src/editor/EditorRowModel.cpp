@@ -12,7 +12,7 @@ void EditorRowModel::setEntries(const QList<EntryRow> &entries)
     QList<EditorRow> rows;
     rows.reserve(entries.size());
     for (const EntryRow &entry : entries)
-        rows.append({entry.ordinal, entry.attribute, entry.value, {}, EntryStatus::None});
+        rows.append({ entry.ordinal, entry.attribute, entry.value, {}, EntryStatus::None });
     resetRows(std::move(rows));
 }
 

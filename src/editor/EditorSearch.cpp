@@ -57,7 +57,7 @@ BlankFound findBlankAfter(const EditorRowModel &rows, int after, const Visible &
     for (int step = 0; step < count; ++step) {
         const int row = (start + step) % count;
         if ((!visible || visible(row)) && isBlankRow(all.at(row)))
-            return {row, start + step >= count};
+            return { row, start + step >= count };
     }
     return {};
 }

@@ -11,12 +11,12 @@
 // editor's own key table.
 namespace EditorShortcut {
 
-inline const QKeySequence NextBlank{Qt::CTRL | Qt::Key_J};
-inline const QKeySequence CopyReference{Qt::CTRL | Qt::Key_B};
-inline const QKeySequence TakeSuggestion{Qt::CTRL | Qt::SHIFT | Qt::Key_B};
-inline const QKeySequence Undo{Qt::CTRL | Qt::Key_Z};
-inline const QList<QKeySequence> Redo{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                      QKeySequence(Qt::CTRL | Qt::Key_Y)};
+inline const QKeySequence NextBlank { Qt::CTRL | Qt::Key_J };
+inline const QKeySequence CopyReference { Qt::CTRL | Qt::Key_B };
+inline const QKeySequence TakeSuggestion { Qt::CTRL | Qt::SHIFT | Qt::Key_B };
+inline const QKeySequence Undo { Qt::CTRL | Qt::Key_Z };
+inline const QList<QKeySequence> Redo { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                        QKeySequence(Qt::CTRL | Qt::Key_Y) };
 
 struct Filter
 {

@@ -5,8 +5,7 @@
 namespace {
 
 // Calls take(start, length) for each symbol of one start character.
-template<typename Take>
-void scanStarts(QStringView text, QChar start, Take &&take)
+template<typename Take> void scanStarts(QStringView text, QChar start, Take &&take)
 {
     for (qsizetype p = text.indexOf(start); p >= 0; p = text.indexOf(start, p + 1)) {
         qsizetype length = 2;
@@ -22,8 +21,7 @@ bool isDecimal(QStringView text)
         && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-template<typename Take>
-void scanBraces(QStringView text, Take &&take)
+template<typename Take> void scanBraces(QStringView text, Take &&take)
 {
     qsizetype from = 0;
     for (;;) {
@@ -76,15 +74,14 @@ SymbolCounts formatSymbols(EntryOrdinal ordinal, QStringView text)
 QList<SymbolSpan> symbolSpans(EntryOrdinal ordinal, QStringView text)
 {
     QList<SymbolSpan> spans;
-    const auto take = [&](qsizetype start, qsizetype length) { spans.append({start, length}); };
+    const auto take = [&](qsizetype start, qsizetype length) { spans.append({ start, length }); };
     if (isWebOrdinal(ordinal)) {
         scanBraces(text, take);
     } else {
         scanStarts(text, u'%', take);
         scanStarts(text, u'\\', take);
-        std::sort(spans.begin(), spans.end(), [](const SymbolSpan &a, const SymbolSpan &b) {
-            return a.start < b.start;
-        });
+        std::sort(spans.begin(), spans.end(),
+                  [](const SymbolSpan &a, const SymbolSpan &b) { return a.start < b.start; });
     }
     return spans;
 }

@@ -1,9 +1,6 @@
 #include "CAmendLanguageMapDlg.h"
-#include "EditorControls.h"
 
-#include "editor/ClientFonts.h"
-#include "editor/ReferenceChoice.h"
-#include "editor/TranslationChecks.h"
+#include "EditorControls.h"
 #include "application/Installation.h"
 #include "config/ClientConfig.h"
 #include "controls/CAmendListCtrl.h"
@@ -13,6 +10,9 @@
 #include "controls/DialogKeyFilter.h"
 #include "controls/DialogTemplate.h"
 #include "controls/EditorMessages.h"
+#include "editor/ClientFonts.h"
+#include "editor/ReferenceChoice.h"
+#include "editor/TranslationChecks.h"
 #include "platform/TextCodec.h"
 
 #include <QComboBox>
@@ -42,9 +42,8 @@ CAmendLanguageMapDlg::CAmendLanguageMapDlg(EditorContext context, QWidget *paren
     buildControls();
     connectControls();
     buildActions();
-    DialogKeyFilter::install(this, [this](QKeyEvent *event, QWidget *target) {
-        return handleKey(event, target);
-    });
+    DialogKeyFilter::install(
+        this, [this](QKeyEvent *event, QWidget *target) { return handleKey(event, target); });
 }
 
 CAmendLanguageMapDlg::~CAmendLanguageMapDlg() = default;
@@ -58,32 +57,51 @@ void CAmendLanguageMapDlg::buildControls()
     m_value = new CMyEdit(this);
     m_list = new CAmendListCtrl(this);
     buildDialog(
-        this, font, {566, 332},
-        {{Id::SearchGroup, Kind::GroupBox, u"Search"_s, {12, 6, 545, 28}},
-         {Id::SearchText, Kind::LineEdit, {}, {57, 15, 259, 15}},
-         {Id::ByAttribute, Kind::RadioButton, u"By Attribute"_s, {332, 17, 49, 10}},
-         {Id::ByValue, Kind::RadioButton, u"By Value"_s, {388, 17, 40, 10}},
-         {Id::ByReference, Kind::RadioButton, u"By Reference"_s, {430, 17, 53, 10}},
-         {Id::SearchNext, Kind::Button, u"Search Next"_s, {492, 15, 49, 12}},
-         {Id::ModifyGroup, Kind::GroupBox, u"Modify"_s, {12, 36, 410, 85}},
-         {Id::ValueLabel, Kind::Label, u"Value"_s, {16, 50, 39, 10}, Flag::RightAligned},
-         {Id::Value, Kind::Premade, {}, {57, 49, 348, 13}, {}, m_value},
-         {Id::HiddenValue, Kind::LineEdit, {}, {66, 49, 348, 13}, Flag::Disabled | Flag::Hidden},
-         {Id::ReferenceLabel, Kind::Label, u"Reference"_s, {16, 70, 39, 10}, Flag::RightAligned},
-         {Id::Reference, Kind::LineEdit, {}, {57, 69, 348, 13}, Flag::ReadOnly},
-         {Id::AttributeLabel, Kind::Label, u"Attribute"_s, {16, 93, 39, 10}, Flag::RightAligned},
-         {Id::Attribute, Kind::LineEdit, {}, {59, 90, 286, 13}, Flag::ReadOnly},
-         {Id::Modify, Kind::Button, u"Modify"_s, {354, 90, 51, 13}},
-         {Id::Warning, Kind::Label, u"WARNING"_s, {13, 109, 408, 8}},
-         {Id::ReferenceLanguageLabel, Kind::Label, u"Select Reference Language"_s, {432, 54, 108, 8}},
-         {Id::ReferenceLanguage, Kind::ComboBox, {}, {431, 68, 120, 24}},
-         {Id::NextBlank, Kind::Button, u"Next Blank"_s, {482, 100, 69, 13}, Flag::Hidden},
-         {Id::List, Kind::Premade, {}, {7, 126, 552, 178}, {}, m_list},
-         {Id::RemoveRedundant, Kind::Button, u"Remove Redundant Entries"_s, {7, 314, 109, 11}, Flag::Hidden},
-         {Id::AddAttribute, Kind::Button, u"添加新属性"_s, {142, 312, 98, 13}, Flag::Hidden},
-         {Id::SaveAs, Kind::Button, u"Save as"_s, {415, 311, 50, 14}},
-         {Id::Save, Kind::Button, u"Save"_s, {498, 311, 50, 14}},
-         {Id::Cancel, Kind::Button, u"Cancel"_s, {566, 311, 50, 14}}});
+        this, font, { 566, 332 },
+        { { Id::SearchGroup, Kind::GroupBox, u"Search"_s, { 12, 6, 545, 28 } },
+          { Id::SearchText, Kind::LineEdit, {}, { 57, 15, 259, 15 } },
+          { Id::ByAttribute, Kind::RadioButton, u"By Attribute"_s, { 332, 17, 49, 10 } },
+          { Id::ByValue, Kind::RadioButton, u"By Value"_s, { 388, 17, 40, 10 } },
+          { Id::ByReference, Kind::RadioButton, u"By Reference"_s, { 430, 17, 53, 10 } },
+          { Id::SearchNext, Kind::Button, u"Search Next"_s, { 492, 15, 49, 12 } },
+          { Id::ModifyGroup, Kind::GroupBox, u"Modify"_s, { 12, 36, 410, 85 } },
+          { Id::ValueLabel, Kind::Label, u"Value"_s, { 16, 50, 39, 10 }, Flag::RightAligned },
+          { Id::Value, Kind::Premade, {}, { 57, 49, 348, 13 }, {}, m_value },
+          { Id::HiddenValue,
+            Kind::LineEdit,
+            {},
+            { 66, 49, 348, 13 },
+            Flag::Disabled | Flag::Hidden },
+          { Id::ReferenceLabel,
+            Kind::Label,
+            u"Reference"_s,
+            { 16, 70, 39, 10 },
+            Flag::RightAligned },
+          { Id::Reference, Kind::LineEdit, {}, { 57, 69, 348, 13 }, Flag::ReadOnly },
+          { Id::AttributeLabel,
+            Kind::Label,
+            u"Attribute"_s,
+            { 16, 93, 39, 10 },
+            Flag::RightAligned },
+          { Id::Attribute, Kind::LineEdit, {}, { 59, 90, 286, 13 }, Flag::ReadOnly },
+          { Id::Modify, Kind::Button, u"Modify"_s, { 354, 90, 51, 13 } },
+          { Id::Warning, Kind::Label, u"WARNING"_s, { 13, 109, 408, 8 } },
+          { Id::ReferenceLanguageLabel,
+            Kind::Label,
+            u"Select Reference Language"_s,
+            { 432, 54, 108, 8 } },
+          { Id::ReferenceLanguage, Kind::ComboBox, {}, { 431, 68, 120, 24 } },
+          { Id::NextBlank, Kind::Button, u"Next Blank"_s, { 482, 100, 69, 13 }, Flag::Hidden },
+          { Id::List, Kind::Premade, {}, { 7, 126, 552, 178 }, {}, m_list },
+          { Id::RemoveRedundant,
+            Kind::Button,
+            u"Remove Redundant Entries"_s,
+            { 7, 314, 109, 11 },
+            Flag::Hidden },
+          { Id::AddAttribute, Kind::Button, u"添加新属性"_s, { 142, 312, 98, 13 }, Flag::Hidden },
+          { Id::SaveAs, Kind::Button, u"Save as"_s, { 415, 311, 50, 14 } },
+          { Id::Save, Kind::Button, u"Save"_s, { 498, 311, 50, 14 } },
+          { Id::Cancel, Kind::Button, u"Cancel"_s, { 566, 311, 50, 14 } } });
     setMinimumSize(size());
 
     m_filter = new EditorRowFilter(&m_rows, this);
@@ -169,8 +187,8 @@ void CAmendLanguageMapDlg::fillReferenceLanguages()
         if (row != m_editedLanguage)
             m_referenceLanguages->addItem(catalogue.NameAt(row), row);
     }
-    const int chosen =
-        defaultReferenceLanguage(catalogue, m_context.installation.presentLanguages(), m_editedLanguage);
+    const int chosen = defaultReferenceLanguage(
+        catalogue, m_context.installation.presentLanguages(), m_editedLanguage);
     m_referenceLanguages->setCurrentIndex(m_referenceLanguages->findData(chosen));
 }
 
@@ -206,8 +224,8 @@ void CAmendLanguageMapDlg::highlightCurrentRow()
     if (row < 0)
         return;
     const EditorRow &shown = m_rows.row(row);
-    const LengthVerdict verdict =
-        CheckDisplayLength(shown.attribute, shown.value, m_limits, *m_measurer);
+    const LengthVerdict verdict
+        = CheckDisplayLength(shown.attribute, shown.value, m_limits, *m_measurer);
     if (!verdict.fits)
         HighlightOverflow(verdict.cut);
 }
@@ -227,8 +245,8 @@ void CAmendLanguageMapDlg::liveHighlight()
     const QString &attribute = m_rows.row(row).attribute;
     if (m_limits.find(attribute) == m_limits.cend())
         return;
-    const LengthVerdict verdict =
-        CheckDisplayLength(attribute, m_value->text(), m_limits, *m_measurer);
+    const LengthVerdict verdict
+        = CheckDisplayLength(attribute, m_value->text(), m_limits, *m_measurer);
     // Black first, so that characters the cut has moved past lose their red.
     m_value->setWholeTextColour(FittingColour);
     if (!verdict.fits)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/CommitCommand.h"
 #include "EditorContext.h"
+#include "editor/CommitCommand.h"
 #include "editor/EditorRowFilter.h"
 #include "editor/EditorRowModel.h"
 #include "editor/EditorSearch.h"

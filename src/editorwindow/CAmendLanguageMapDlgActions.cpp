@@ -4,11 +4,10 @@
 // menu and on a shortcut that the editor's key table leaves free.
 
 #include "CAmendLanguageMapDlg.h"
-#include "editor/EditorShortcuts.h"
-
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"
 #include "controls/MessageBoxes.h"
+#include "editor/EditorShortcuts.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -44,9 +43,9 @@ void CAmendLanguageMapDlg::buildActions()
         return action;
     };
     using namespace EditorShortcut;
-    command(u"Next Blank Value"_s, {NextBlank}, &CAmendLanguageMapDlg::findBlankFromSelection);
-    command(u"Copy The Reference"_s, {CopyReference}, &CAmendLanguageMapDlg::copyReference);
-    command(u"Take The Suggested Value"_s, {TakeSuggestion},
+    command(u"Next Blank Value"_s, { NextBlank }, &CAmendLanguageMapDlg::findBlankFromSelection);
+    command(u"Copy The Reference"_s, { CopyReference }, &CAmendLanguageMapDlg::copyReference);
+    command(u"Take The Suggested Value"_s, { TakeSuggestion },
             &CAmendLanguageMapDlg::takeSuggestion);
 
     command(u"Import translation…"_s, {}, &CAmendLanguageMapDlg::importTranslation);
@@ -55,7 +54,7 @@ void CAmendLanguageMapDlg::buildActions()
     undo->setShortcut(Undo);
     QAction *redo = m_history.createRedoAction(this, u"Redo Commit"_s);
     redo->setShortcuts(Redo);
-    addActions({undo, redo});
+    addActions({ undo, redo });
 
     auto *filters = new QActionGroup(this);
     for (const Filter &choice : EditorShortcut::filters()) {
@@ -113,9 +112,8 @@ void CAmendLanguageMapDlg::setFilter(EditorRowFilter::Kind kind)
     m_filterActions.at(kind)->setChecked(true);
     const int shown = currentRow();
     if (shown >= 0 && m_filter->shows(shown)) {
-        m_list->selectionModel()->setCurrentIndex(viewIndex(shown),
-                                                  QItemSelectionModel::ClearAndSelect
-                                                      | QItemSelectionModel::Rows);
+        m_list->selectionModel()->setCurrentIndex(
+            viewIndex(shown), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         m_list->scrollTo(viewIndex(shown));
     } else if (m_filter->rowCount() > 0) {
         showRow(modelRow(m_filter->index(0, 0)), false);
@@ -143,8 +141,8 @@ void CAmendLanguageMapDlg::updateShownCount(const QString &note)
 
 void CAmendLanguageMapDlg::findBlankFromSelection()
 {
-    const EditorSearch::BlankFound found =
-        EditorSearch::findBlankAfter(m_rows, currentRow(), shownRows());
+    const EditorSearch::BlankFound found
+        = EditorSearch::findBlankAfter(m_rows, currentRow(), shownRows());
     if (found.row < 0) {
         MessageBoxes::inform(this, u"No Blank Value."_s);
         return;
@@ -178,16 +176,16 @@ void CAmendLanguageMapDlg::setFieldText(const QString &text)
 void CAmendLanguageMapDlg::offerSuggestion()
 {
     const auto suggestion = EditorSearch::suggestedValue(m_rows, currentRow());
-    m_value->setToolTip(suggestion ? u"Entries with the same reference say: %1 (Ctrl+Shift+B)"_s
-                                         .arg(*suggestion)
-                                   : QString());
+    m_value->setToolTip(
+        suggestion ? u"Entries with the same reference say: %1 (Ctrl+Shift+B)"_s.arg(*suggestion)
+                   : QString());
 }
 
 void CAmendLanguageMapDlg::recordCommit(int row, const RowState &before)
 {
     const EditorRow &committed = m_rows.row(row);
     m_history.push(new CommitCommand(m_rows, committed.ordinal, before,
-                                     {committed.value, committed.status},
+                                     { committed.value, committed.status },
                                      [this](int changed) { showRow(changed, false); }));
 }
 

@@ -2,17 +2,16 @@
 
 #include "CAmendLanguageMapDlg.h"
 #include "EditorControls.h"
-
-#include "editor/EditorSearch.h"
-#include "editor/TranslationChecks.h"
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"
 #include "controls/DialogTemplate.h"
 #include "controls/EditorMessages.h"
 #include "controls/MessageBoxes.h"
+#include "editor/EditorSearch.h"
+#include "editor/TranslationChecks.h"
 
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,10 +34,11 @@ void CAmendLanguageMapDlg::connectControls()
         pullTexts();
         m_searchPosition = -1;
     });
-    connect(control<QPushButton>(this, EditorControl::SearchNext), &QPushButton::clicked, this, [this] {
-        pullTexts();
-        FindNext(m_searchText);
-    });
+    connect(control<QPushButton>(this, EditorControl::SearchNext), &QPushButton::clicked, this,
+            [this] {
+                pullTexts();
+                FindNext(m_searchText);
+            });
     connect(control<QPushButton>(this, EditorControl::Modify), &QPushButton::clicked, this,
             &CAmendLanguageMapDlg::CommitValue);
     connect(control<QPushButton>(this, EditorControl::NextBlank), &QPushButton::clicked, this,
@@ -106,8 +106,8 @@ void CAmendLanguageMapDlg::showRow(int row, bool focusValue)
         setFilter(EditorRowFilter::AllRows);
     const QModelIndex index = viewIndex(row);
     m_currentOrdinal = m_rows.row(row).ordinal;
-    m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
-                                                         | QItemSelectionModel::Rows);
+    m_list->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_list->scrollTo(index);
 
     const EditorRow &shown = m_rows.row(row);
@@ -129,7 +129,7 @@ void CAmendLanguageMapDlg::CommitValue()
     const int row = currentRow();
     if (row < 0)
         return;
-    const RowState before{m_rows.row(row).value, m_rows.row(row).status};
+    const RowState before { m_rows.row(row).value, m_rows.row(row).status };
     const EntryStatus status = m_rows.commitValue(row, m_valueText, m_limits, *m_measurer);
     recordCommit(row, before);
     m_list->scrollTo(viewIndex(row));
@@ -141,8 +141,8 @@ void CAmendLanguageMapDlg::CommitValue()
 // starts again from the first.
 void CAmendLanguageMapDlg::FindNext(const QString &pattern)
 {
-    m_searchPosition =
-        EditorSearch::findNext(m_rows, m_searchColumn, pattern, m_searchPosition, shownRows());
+    m_searchPosition
+        = EditorSearch::findNext(m_rows, m_searchColumn, pattern, m_searchPosition, shownRows());
     if (m_searchPosition < 0) {
         MessageBoxes::inform(this, u"No matching objects."_s);
         return;

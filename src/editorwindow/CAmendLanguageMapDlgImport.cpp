@@ -4,7 +4,6 @@
 
 #include "CAmendLanguageMapDlg.h"
 #include "CImportReportDlg.h"
-
 #include "application/Installation.h"
 #include "config/ClientConfig.h"
 #include "controls/FileDialogs.h"
@@ -21,10 +20,10 @@ void CAmendLanguageMapDlg::importTranslation()
     const Installation &installation = m_context.installation;
     const LanguageCatalogue &catalogue = installation.catalogue();
     const QString name = catalogue.NameAt(m_editedLanguage);
-    const WebLanguageStore *web =
-        installation.config().needWebLanguage ? &installation.webLanguageStore() : nullptr;
-    const ImportTarget target{catalogue.CodeAt(m_editedLanguage), name,
-                              ExchangeLayout::of(name, web), m_rows.rows(), &catalogue};
+    const WebLanguageStore *web
+        = installation.config().needWebLanguage ? &installation.webLanguageStore() : nullptr;
+    const ImportTarget target { catalogue.CodeAt(m_editedLanguage), name,
+                                ExchangeLayout::of(name, web), m_rows.rows(), &catalogue };
     const Result<ImportPlan> plan = planImportFile(path, target);
     if (!plan) {
         MessageBoxes::inform(this, plan.error());
@@ -37,11 +36,11 @@ void CAmendLanguageMapDlg::importTranslation()
     QList<CImportReportDlg::Entry> entries;
     entries.reserve(qsizetype(plan->units.size()));
     for (const ImportUnit &unit : plan->units) {
-        CImportReportDlg::Entry entry{unit, EntryStatus::None};
-        const int row = unit.outcome == ImportOutcome::Imported ? m_rows.rowOfOrdinal(unit.ordinal)
-                                                                : -1;
+        CImportReportDlg::Entry entry { unit, EntryStatus::None };
+        const int row
+            = unit.outcome == ImportOutcome::Imported ? m_rows.rowOfOrdinal(unit.ordinal) : -1;
         if (row >= 0) {
-            const RowState before{m_rows.row(row).value, m_rows.row(row).status};
+            const RowState before { m_rows.row(row).value, m_rows.row(row).status };
             entry.status = m_rows.commitValue(row, unit.value, m_limits, *m_measurer);
             recordCommit(row, before);
         }

@@ -1,7 +1,6 @@
 // Leaving the editor: Save, Save as, Cancel and closing.
 
 #include "CAmendLanguageMapDlg.h"
-
 #include "application/Installation.h"
 #include "controls/CWaitingDlg.h"
 #include "controls/DialogResults.h"
@@ -23,11 +22,10 @@ std::optional<ValueMap> CAmendLanguageMapDlg::CollectEntries(bool everyRow, Wait
         const EntryStatus status = m_rows.GetItemStatus(row);
         const QString &attribute = m_rows.row(row).attribute;
         if (ask && (status == EntryStatus::Error || status == EntryStatus::TooLong)) {
-            const QString question = status == EntryStatus::Error
-                ? u"Attribute: "_s + attribute
-                      + u" .Translate format error! Do you want to continue to save?"_s
-                : u"Attribute: "_s + attribute
-                      + u" .Translate too long! Do you want to continue to save?"_s;
+            const QString question = status == EntryStatus::Error ? u"Attribute: "_s + attribute
+                    + u" .Translate format error! Do you want to continue to save?"_s
+                                                                  : u"Attribute: "_s + attribute
+                    + u" .Translate too long! Do you want to continue to save?"_s;
             waiting.suspend();
             if (!MessageBoxes::ask(this, question)) {
                 SelectRow(row);
@@ -61,8 +59,7 @@ void CAmendLanguageMapDlg::SaveAs()
 // every row into the file at path. Whatever the files took, the main list
 // shows; when they did not take everything, the editor stays open with every
 // row and status, so that nothing the translator typed is lost.
-void CAmendLanguageMapDlg::saveTo(const QString &path, const QString &collectingText,
-                                  bool everyRow)
+void CAmendLanguageMapDlg::saveTo(const QString &path, const QString &collectingText, bool everyRow)
 {
     Installation::SaveOutcome outcome;
     {
@@ -89,8 +86,8 @@ void CAmendLanguageMapDlg::reject()
 {
     for (int row = 0; row < m_rows.rowCount(); ++row) {
         if (m_rows.GetItemStatus(row) != EntryStatus::None) {
-            if (!MessageBoxes::ask(
-                    this, u" Are you sure you want to exit without saving any changes?"_s))
+            if (!MessageBoxes::ask(this,
+                                   u" Are you sure you want to exit without saving any changes?"_s))
                 return;
             break;
         }

@@ -46,7 +46,7 @@ bool failedACheck(const CImportReportDlg::Entry &entry)
 QString CImportReportDlg::summary(const ImportPlan &plan, const QList<Entry> &entries)
 {
     const qsizetype failed = std::count_if(entries.cbegin(), entries.cend(), failedACheck);
-    QStringList lines{
+    QStringList lines {
         u"%1 imported, %2 of them failing a check"_s.arg(plan.count(ImportOutcome::Imported))
             .arg(failed),
         u"%1 unchanged, %2 untranslated"_s.arg(plan.count(ImportOutcome::Unchanged))
@@ -75,13 +75,14 @@ CImportReportDlg::CImportReportDlg(const QString &file, const ImportPlan &plan,
     m_entries = new QTreeWidget(this);
     m_entries->setObjectName(u"entries"_s);
     m_entries->setRootIsDecorated(false);
-    m_entries->setHeaderLabels({u"What"_s, u"Entry"_s, u"Line"_s, u"Detail"_s});
+    m_entries->setHeaderLabels({ u"What"_s, u"Entry"_s, u"Line"_s, u"Detail"_s });
     for (const Entry &entry : std::as_const(entries)) {
         const ImportUnit &unit = entry.unit;
         const QString detail = unit.reason.isEmpty() ? unit.value : unit.reason;
-        auto *item = new QTreeWidgetItem(
-            m_entries, {outcomeText(entry), unit.attribute.isEmpty() ? unit.id : unit.attribute,
-                        QString::number(unit.line), detail});
+        auto *item = new QTreeWidgetItem(m_entries,
+                                         { outcomeText(entry),
+                                           unit.attribute.isEmpty() ? unit.id : unit.attribute,
+                                           QString::number(unit.line), detail });
         if (unit.outcome != ImportOutcome::UnknownId)
             item->setData(0, OrdinalRole, QVariant::fromValue(unit.ordinal));
     }

@@ -40,8 +40,7 @@ ValueMap readValues(const LanguageStore &store, const WebLanguageStore *webStore
 } // namespace
 
 QList<EditorRow> readLanguageRows(const LanguageStore &store, const WebLanguageStore *webStore,
-                                  const LanguageCatalogue &catalogue, int language,
-                                  int reference)
+                                  const LanguageCatalogue &catalogue, int language, int reference)
 {
     const ValueMap values = readValues(store, webStore, catalogue, language);
     const ValueMap references = readValues(store, webStore, catalogue, reference);
@@ -52,6 +51,6 @@ QList<EditorRow> readLanguageRows(const LanguageStore &store, const WebLanguageS
     QList<EditorRow> rows;
     rows.reserve(qsizetype(attributes.size()));
     for (const auto &[ordinal, attribute] : attributes)
-        rows.append({ordinal, attribute, values.at(ordinal), references.at(ordinal)});
+        rows.append({ ordinal, attribute, values.at(ordinal), references.at(ordinal) });
     return rows;
 }

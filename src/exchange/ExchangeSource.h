@@ -34,5 +34,4 @@ struct ExchangeLayout
 // text. A file that cannot be read gives empty texts, as in the editor.
 // reference: a catalogue row, or -1 for none.
 QList<EditorRow> readLanguageRows(const LanguageStore &store, const WebLanguageStore *webStore,
-                                  const LanguageCatalogue &catalogue, int language,
-                                  int reference);
+                                  const LanguageCatalogue &catalogue, int language, int reference);

@@ -34,7 +34,7 @@ QList<Code> codesOf(EntryOrdinal ordinal, QStringView text)
         if (!codes.isEmpty() && span.start < codes.last().end)
             codes.last().end = std::max(codes.last().end, end);
         else
-            codes.append({span.start, end});
+            codes.append({ span.start, end });
     }
     return codes;
 }
@@ -46,7 +46,8 @@ public:
         : m_input(input)
         , m_choice(choice)
         , m_measurer(measurer)
-    {}
+    {
+    }
 
     XliffExport run();
 
@@ -76,7 +77,7 @@ bool Writer::chosen(const EditorRow &row) const
 XliffExport Writer::run()
 {
     // Units by <file>: the INI file first, then the web files in order.
-    std::map<int, QList<const EditorRow *>> rowsOfFile{{-1, {}}};
+    std::map<int, QList<const EditorRow *>> rowsOfFile { { -1, {} } };
     // Ids are unique in a <file>: of two entries with one attribute (a
     // reference key written twice) the first is the one the editor fills.
     std::set<std::pair<int, QString>> attributes;
@@ -96,7 +97,7 @@ XliffExport Writer::run()
 
     m_xml.declaration();
     m_xml.indent(0);
-    m_xml.start(Xliff::Root, {{u"version", Xliff::Version}, {u"xmlns", Xliff::Namespace}});
+    m_xml.start(Xliff::Root, { { u"version", Xliff::Version }, { u"xmlns", Xliff::Namespace } });
     for (const auto &[file, rows] : rowsOfFile) {
         // The INI file is always there: a document needs one <file>.
         if (file < 0)
@@ -115,8 +116,11 @@ void Writer::writeFile(const QString &original, const QList<const EditorRow *> &
     const QString source = languageTag(m_input.sourceCode);
     const QString target = languageTag(m_input.targetCode);
     m_xml.indent(1);
-    m_xml.start(u"file", {{u"original", original}, {u"source-language", source},
-                          {u"target-language", target}, {u"datatype", u"plaintext"}});
+    m_xml.start(u"file",
+                { { u"original", original },
+                  { u"source-language", source },
+                  { u"target-language", target },
+                  { u"datatype", u"plaintext" } });
     m_xml.indent(2);
     m_xml.start(u"body", {}, rows.isEmpty());
     for (const EditorRow *row : rows)
@@ -133,8 +137,9 @@ void Writer::writeUnit(const EditorRow &row)
 {
     ++m_export.units;
     m_xml.indent(3);
-    m_xml.start(u"trans-unit", {{u"id", row.attribute}, {u"resname", row.attribute},
-                                {u"xml:space", u"preserve"}});
+    m_xml.start(
+        u"trans-unit",
+        { { u"id", row.attribute }, { u"resname", row.attribute }, { u"xml:space", u"preserve" } });
     QStringList ids;
     m_xml.indent(4);
     m_xml.start(u"source");
@@ -144,7 +149,7 @@ void Writer::writeUnit(const EditorRow &row)
     m_xml.indent(4);
     const bool blank = isBlank(row.attribute, row.value);
     const QStringView state = blank ? Xliff::NeedsTranslation : Xliff::Translated;
-    m_xml.start(u"target", {{u"state", state}}, row.value.isEmpty());
+    m_xml.start(u"target", { { u"state", state } }, row.value.isEmpty());
     if (!row.value.isEmpty()) {
         writeInline(row.ordinal, row.value, ids, false);
         m_xml.end(u"target");
@@ -183,7 +188,7 @@ void Writer::writeInline(EntryOrdinal ordinal, const QString &text, QStringList 
         }
         taken[id] = true;
         const QString number = QString::number(id + 1);
-        m_xml.start(u"ph", {{u"id", number}, {u"ctype", ctype}});
+        m_xml.start(u"ph", { { u"id", number }, { u"ctype", ctype } });
         m_xml.text(symbol);
         m_xml.end(u"ph");
         written = code.end;
@@ -198,9 +203,9 @@ XliffExportInput XliffExportInput::read(const LanguageStore &store,
                                         const LanguageCatalogue &catalogue, int language,
                                         int reference, LengthLimits limits)
 {
-    return {catalogue.CodeAt(reference), catalogue.CodeAt(language),
-            ExchangeLayout::of(catalogue.NameAt(language), webStore),
-            readLanguageRows(store, webStore, catalogue, language, reference), std::move(limits)};
+    return { catalogue.CodeAt(reference), catalogue.CodeAt(language),
+             ExchangeLayout::of(catalogue.NameAt(language), webStore),
+             readLanguageRows(store, webStore, catalogue, language, reference), std::move(limits) };
 }
 
 XliffExport exportXliff(const XliffExportInput &input, ExportChoice choice,

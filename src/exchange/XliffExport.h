@@ -58,7 +58,8 @@ struct XliffExport
 };
 
 // OpenEntries checks widths with measurer, which it needs then.
-XliffExport exportXliff(const XliffExportInput &input, ExportChoice choice = ExportChoice::AllEntries,
+XliffExport exportXliff(const XliffExportInput &input,
+                        ExportChoice choice = ExportChoice::AllEntries,
                         const TextMeasurer *measurer = nullptr);
 
 // The same, written to path through the safe writer.

@@ -67,8 +67,8 @@ int Planner::findRow(const XliffUnit &unit, const XliffFile &file) const
         original.remove(0, 2);
     const qsizetype webFile = m_target.layout.webFiles.indexOf(original);
     const RowIndex &scope = webFile >= 0 ? m_webRows[size_t(webFile)] : m_iniRows;
-    for (const RowIndex *index : {&scope, &m_anyRow}) {
-        for (const QString *name : {&unit.id, &unit.resname}) {
+    for (const RowIndex *index : { &scope, &m_anyRow }) {
+        for (const QString *name : { &unit.id, &unit.resname }) {
             if (!name->isEmpty()) {
                 if (const auto found = index->constFind(*name); found != index->cend())
                     return *found;
@@ -167,8 +167,8 @@ Result<ImportPlan> Planner::run(const XliffDocument &document)
             continue;
         if (plan.targetLanguage.isEmpty())
             plan.targetLanguage = file.targetLanguage;
-        if (plan.wrongLanguage.isEmpty() && !tagMatchesCode(file.targetLanguage,
-                                                            m_target.languageCode)) {
+        if (plan.wrongLanguage.isEmpty()
+            && !tagMatchesCode(file.targetLanguage, m_target.languageCode)) {
             plan.wrongLanguage = u"The file is a translation into %1, not into %2."_s.arg(
                 languageOf(file.targetLanguage),
                 u"%1 (%2)"_s.arg(m_target.languageName, languageTag(m_target.languageCode)));
@@ -186,8 +186,9 @@ Result<ImportPlan> Planner::run(const XliffDocument &document)
 
 int ImportPlan::count(ImportOutcome outcome) const
 {
-    return int(std::count_if(units.cbegin(), units.cend(),
-                             [outcome](const ImportUnit &unit) { return unit.outcome == outcome; }));
+    return int(std::count_if(units.cbegin(), units.cend(), [outcome](const ImportUnit &unit) {
+        return unit.outcome == outcome;
+    }));
 }
 
 std::vector<std::pair<EntryOrdinal, QString>> ImportPlan::changes() const

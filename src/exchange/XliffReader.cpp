@@ -67,7 +67,8 @@ class Reader
 public:
     explicit Reader(const QByteArray &bytes)
         : m_xml(bytes)
-    {}
+    {
+    }
 
     Result<XliffDocument> run();
 
@@ -145,9 +146,9 @@ Result<XliffDocument> Reader::run()
 void Reader::readFile(bool preserve)
 {
     const QXmlStreamAttributes attributes = m_xml.attributes();
-    m_document.files.push_back({attributes.value(u"original"_s).toString(),
-                                attributes.value(u"source-language"_s).toString(),
-                                attributes.value(u"target-language"_s).toString()});
+    m_document.files.push_back({ attributes.value(u"original"_s).toString(),
+                                 attributes.value(u"source-language"_s).toString(),
+                                 attributes.value(u"target-language"_s).toString() });
     const int file = int(m_document.files.size()) - 1;
     preserve = preserves(preserve);
     while (m_xml.readNextStartElement()) {
@@ -224,15 +225,16 @@ std::vector<Piece> Reader::readInline(QHash<QString, QString> *codes)
             const QString id = m_xml.attributes().value(u"id"_s).toString();
             const bool ours = m_xml.namespaceUri() == m_namespace;
             if (ours && (name == u"ph" || name == u"it" || name == u"bpt" || name == u"ept")) {
-                const QString key = (name == u"bpt" ? u"bx"_s : name == u"ept" ? u"ex"_s : u"x"_s)
+                const QString key = (name == u"bpt"       ? u"bx"_s
+                                         : name == u"ept" ? u"ex"_s
+                                                          : u"x"_s)
                     + u' ' + id;
-                const QString code =
-                    m_xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                const QString code = m_xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 if (codes && !codes->contains(key))
                     codes->insert(key, code);
                 addText(code);
             } else if (ours && (name == u"x" || name == u"bx" || name == u"ex")) {
-                pieces.push_back({{}, name.toString() + u' ' + id});
+                pieces.push_back({ {}, name.toString() + u' ' + id });
                 m_xml.skipCurrentElement();
             } else {
                 ++depth;

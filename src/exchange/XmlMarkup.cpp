@@ -80,8 +80,8 @@ bool XmlMarkup::canCarry(QStringView text)
             ++i;
             continue;
         }
-        const bool allowed = c == u'\t' || c == u'\n' || c == u'\r'
-            || (c >= 0x20 && c < 0xD800) || (c >= 0xE000 && c <= 0xFFFD);
+        const bool allowed = c == u'\t' || c == u'\n' || c == u'\r' || (c >= 0x20 && c < 0xD800)
+            || (c >= 0xE000 && c <= 0xFFFD);
         if (!allowed)
             return false;
     }

@@ -39,8 +39,7 @@ public:
 
     // The same lines of a file that is only read, found in one pass over its
     // bytes without building a document; views into file.
-    static void visitEntries(QByteArrayView file, const ProfileCodec &codec,
-                             QByteArrayView section,
+    static void visitEntries(QByteArrayView file, const ProfileCodec &codec, QByteArrayView section,
                              const std::function<void(QByteArrayView)> &visit);
 
     // Replaces the first line of section whose key matches, or inserts

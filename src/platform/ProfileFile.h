@@ -33,8 +33,8 @@ class ProfileFile
 {
 public:
     enum class State {
-        Missing,    // no file: reads give nothing, save() creates it
-        Loaded,     // read whole
+        Missing, // no file: reads give nothing, save() creates it
+        Loaded, // read whole
         Unreadable, // exists but could not be read: never written over
     };
 
@@ -66,8 +66,7 @@ public:
 
     // Key writes and the key delete, applied in memory.
     void writeKey(const QString &section, const QString &key, const QString &value);
-    void writeKeyNarrow(const QByteArray &section, const QByteArray &key,
-                        const QByteArray &value);
+    void writeKeyNarrow(const QByteArray &section, const QByteArray &key, const QByteArray &value);
     void deleteKey(const QString &section, const QString &key);
 
     // True when a write or delete changed the content since loading or saving.
@@ -96,7 +95,7 @@ Result<QStringList> readSection(const QString &path, const QString &section);
 Result<QList<QByteArray>> readSectionNarrow(const QString &path, const QByteArray &section);
 Result<> writeString(const QString &path, const QString &section, const QString &key,
                      const QString &value);
-Result<> writeStringNarrow(const QString &path, const QByteArray &section,
-                           const QByteArray &key, const QByteArray &value);
+Result<> writeStringNarrow(const QString &path, const QByteArray &section, const QByteArray &key,
+                           const QByteArray &value);
 Result<> deleteKey(const QString &path, const QString &section, const QString &key);
 } // namespace Profile

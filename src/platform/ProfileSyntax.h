@@ -32,8 +32,7 @@ LineKind classify(const ProfileCodec &codec, QByteArrayView line);
 // Gives add every line of text, split on CR LF, LF and CR, in order. A final
 // line end does not start another line. A template, as it runs once per line
 // of every file read.
-template<typename Add>
-void splitLines(const ProfileCodec &codec, QByteArrayView text, Add &&add)
+template<typename Add> void splitLines(const ProfileCodec &codec, QByteArrayView text, Add &&add)
 {
     const qsizetype count = codec.unitCount(text);
     // The next CR and the next LF are remembered, so that a file using only

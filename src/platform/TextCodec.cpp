@@ -14,8 +14,9 @@ std::optional<QString> decodeUtf8Strict(QByteArrayView bytes)
             return text;
         return std::nullopt;
     }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
-                                               | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless
+                               | QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
@@ -32,8 +33,9 @@ QString decodeUtf8(QByteArrayView bytes)
     // The common case takes the faster QString::fromUtf8.
     if (!bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
-                                               | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless
+                               | QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(bytes);
 }
 

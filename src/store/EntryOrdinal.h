@@ -28,9 +28,9 @@ EntryOrdinal takeReferenceOrdinals(EntryOrdinal count);
 EntryOrdinal takeWebOrdinal();
 
 static_assert(std::is_same_v<OrdinalMap::key_type, EntryOrdinal>);
-using ValueMap = OrdinalMap;     // ordinal -> value
+using ValueMap = OrdinalMap; // ordinal -> value
 using AttributeMap = OrdinalMap; // ordinal -> attribute
-using KeySet = std::set<QString>;                      // ordered by code unit
+using KeySet = std::set<QString>; // ordered by code unit
 
 // One language as loaded: its values by ordinal, and the keys of its file
 // that the reference lacks, as written in the file.

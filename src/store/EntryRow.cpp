@@ -10,7 +10,7 @@ QList<EntryRow> entryRows(const AttributeMap &attributes, const ValueMap &values
         while (value != values.cend() && value->first < ordinal)
             ++value;
         const bool found = value != values.cend() && value->first == ordinal;
-        rows.append({ordinal, attribute, found ? value->second : QString()});
+        rows.append({ ordinal, attribute, found ? value->second : QString() });
     }
     return rows;
 }

@@ -24,8 +24,8 @@ Result<> LanguageStore::Open(const QString &folder)
 {
     const QDir dir(folder);
     if (folder.isEmpty() || !dir.exists()) {
-        return ResultError(u"The language folder \"%1\" does not exist."_s.arg(
-            QDir::toNativeSeparators(folder)));
+        return ResultError(
+            u"The language folder \"%1\" does not exist."_s.arg(QDir::toNativeSeparators(folder)));
     }
     m_languageFolder = dir.absolutePath();
     return LoadReferenceKeys();

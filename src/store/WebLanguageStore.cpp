@@ -35,7 +35,8 @@ QFileInfoList sortedEntries(const QString &folder)
 
 WebLanguageStore::WebLanguageStore(const LanguageCatalogue &catalogue)
     : m_catalogue(catalogue)
-{}
+{
+}
 
 Result<> WebLanguageStore::Open(const QString &webFolder, const QString &languageFolder)
 {
@@ -103,7 +104,7 @@ void WebLanguageStore::ReadItems(int fileNumber)
     if (!document.Load(filePath(m_webFolder + u'/' + EnglishFolder, fileNumber)))
         return;
     for (XMLElement *item = WebItemWalk::first(document); item; item = WebItemWalk::next(item))
-        m_webItems.emplace(takeWebOrdinal(), WebItem{item->Attribute("id"), fileNumber});
+        m_webItems.emplace(takeWebOrdinal(), WebItem { item->Attribute("id"), fileNumber });
 }
 
 void WebLanguageStore::AddWebKeys(AttributeMap &attributes) const

@@ -1,7 +1,5 @@
-#include "WebLanguageStore.h"
-
 #include "WebItemIndex.h"
-
+#include "WebLanguageStore.h"
 #include "config/LanguageCatalogue.h"
 #include "config/LanguageIndex.h"
 #include "platform/ProfileFile.h"

@@ -48,8 +48,7 @@ bool isXmlCharacter(unsigned long code)
 // naming a character XML allows.
 bool referencesValid(std::string_view text)
 {
-    for (std::size_t at = text.find("&#"); at != std::string_view::npos;
-         at = text.find("&#", at)) {
+    for (std::size_t at = text.find("&#"); at != std::string_view::npos; at = text.find("&#", at)) {
         at += 2;
         const bool hex = at < text.size() && text[at] == 'x';
         const char *digits = text.data() + at + (hex ? 1 : 0);

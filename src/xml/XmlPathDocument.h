@@ -3,9 +3,9 @@
 #include "platform/Result.h"
 
 #include <QString>
-#include <tinyxml2.h>
 
 #include <string>
+#include <tinyxml2.h>
 
 class QIODevice;
 
@@ -54,15 +54,13 @@ public:
                                      tinyxml2::XMLNode *parent);
 
     // CreatePath under the root element, or under the document when it has none.
-    tinyxml2::XMLElement *CreatePathUnderRoot(const std::string &path,
-                                              const std::string &text);
+    tinyxml2::XMLElement *CreatePathUnderRoot(const std::string &path, const std::string &text);
 
     // The value of the element's first child when that is a text node, else "".
     static std::string ElementText(const tinyxml2::XMLElement *element);
 
     // The attribute's value, or "" when element is nullptr or lacks it.
-    static std::string AttributeText(const tinyxml2::XMLElement *element,
-                                     const char *name);
+    static std::string AttributeText(const tinyxml2::XMLElement *element, const char *name);
 
     const std::string &loadedPath() const { return m_loadedPath; }
 

@@ -1,24 +1,23 @@
-#include "app/CAddNewLanDlg.h"
-#include "app/CExportDlg.h"
-#include "app/MainWindowControls.h"
-#include "app/CLexivoDlg.h"
-#include "config/ClientConfig.h"
-#include "controls/DialogTemplate.h"
-#include "controls/FileDialogs.h"
-#include "controls/DialogResults.h"
-#include "controls/MessageBoxes.h"
-#include "editorwindow/CAmendLanguageMapDlg.h"
-
 #include "ComboChoice.h"
 #include "ModalDialogs.h"
 #include "TestFiles.h"
+#include "app/CAddNewLanDlg.h"
+#include "app/CExportDlg.h"
+#include "app/CLexivoDlg.h"
+#include "app/MainWindowControls.h"
+#include "config/ClientConfig.h"
+#include "controls/DialogResults.h"
+#include "controls/DialogTemplate.h"
+#include "controls/FileDialogs.h"
+#include "controls/MessageBoxes.h"
+#include "editorwindow/CAmendLanguageMapDlg.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QRadioButton>
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -125,9 +124,10 @@ void tst_LexivoDlg::startsOnTheDemo()
         names.append(languages->itemText(i));
         rows.append(languages->itemData(i).toInt());
     }
-    QCOMPARE(names, (QStringList{u"Chinese (PRC)"_s, u"English (United States)"_s,
-                                 u"French (France)"_s, u"German (Germany)"_s}));
-    QCOMPARE(rows, (QList<int>{0, 1, 50, 55}));
+    QCOMPARE(names,
+             (QStringList { u"Chinese (PRC)"_s, u"English (United States)"_s, u"French (France)"_s,
+                            u"German (Germany)"_s }));
+    QCOMPARE(rows, (QList<int> { 0, 1, 50, 55 }));
     QCOMPARE(languages->currentIndex(), -1);
     QCOMPARE(dialog->entryList().rowCount(), 0);
     QCOMPARE(dialog->windowTitle(), QString());
@@ -141,8 +141,10 @@ void tst_LexivoDlg::selectingALanguageListsItsEntries()
     chooseItem(languages, u"German (Germany)"_s);
 
     const auto &entries = dialog->entryList().entries();
-    const qsizetype referenceKeys = dialog->installation().languageStore().ReferenceKeyTable().size();
-    const qsizetype webItems = qsizetype(dialog->installation().webLanguageStore().webItems().size());
+    const qsizetype referenceKeys
+        = dialog->installation().languageStore().ReferenceKeyTable().size();
+    const qsizetype webItems
+        = qsizetype(dialog->installation().webLanguageStore().webItems().size());
     QCOMPARE(entries.size(), referenceKeys + webItems);
     QCOMPARE(entries.first().attribute, u"IDS_OK"_s);
     QCOMPARE(entries.first().value, u"OK"_s);
@@ -183,8 +185,8 @@ void tst_LexivoDlg::enterAndEscapeAreSwallowed()
     auto *languages = control<QComboBox>(dialog.get(), MainWindowControl::Languages);
     languages->setCurrentIndex(1);
     auto *entries = control<QTableView>(dialog.get(), MainWindowControl::Entries);
-    for (QWidget *target : {static_cast<QWidget *>(entries), static_cast<QWidget *>(languages),
-                            static_cast<QWidget *>(dialog.get())}) {
+    for (QWidget *target : { static_cast<QWidget *>(entries), static_cast<QWidget *>(languages),
+                             static_cast<QWidget *>(dialog.get()) }) {
         QTest::keyClick(target, Qt::Key_Escape);
         QTest::keyClick(target, Qt::Key_Return);
         QTest::keyClick(target, Qt::Key_Enter);
@@ -202,8 +204,7 @@ void tst_LexivoDlg::titleFromConfiguration_data()
 
     QTest::newRow("new tool, UTF-8 title") << true << QByteArray("客户端 Tool") << u"客户端 Tool"_s;
     QTest::newRow("new tool, invalid UTF-8") << true << QByteArray("\xff\xfe") << QString();
-    QTest::newRow("classic tool keeps the caption") << false << QByteArray("Other")
-                                                    << u"Lexivo"_s;
+    QTest::newRow("classic tool keeps the caption") << false << QByteArray("Other") << u"Lexivo"_s;
 }
 
 void tst_LexivoDlg::titleFromConfiguration()
@@ -225,7 +226,8 @@ void tst_LexivoDlg::adjustItemOrder()
     QVERIFY(dialog);
     auto *languages = control<QComboBox>(dialog.get(), MainWindowControl::Languages);
     chooseItem(languages, u"German (Germany)"_s);
-    QTest::mouseClick(control<QPushButton>(dialog.get(), MainWindowControl::AdjustOrder), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(dialog.get(), MainWindowControl::AdjustOrder),
+                      Qt::LeftButton);
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages.first().text,
              u"German (Germany).ini has been saved as German (Germany)_adjust.ini according to "
@@ -234,7 +236,8 @@ void tst_LexivoDlg::adjustItemOrder()
 
     // A copy that cannot be written is reported.
     TestFiles::makeReadOnly(path(u"language/German (Germany)_adjust.ini"_s));
-    QTest::mouseClick(control<QPushButton>(dialog.get(), MainWindowControl::AdjustOrder), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(dialog.get(), MainWindowControl::AdjustOrder),
+                      Qt::LeftButton);
     TestFiles::makeWritable(path(u"language/German (Germany)_adjust.ini"_s));
     QCOMPARE(m_messages.size(), 2);
     QVERIFY(m_messages.last().text.contains(u"German (Germany)_adjust.ini"_s));
@@ -262,7 +265,8 @@ void tst_LexivoDlg::updateListValues()
 
     const EntryOrdinal first = before.at(0).ordinal;
     const EntryOrdinal web = before.last().ordinal;
-    dialog->UpdateListValues({{first, u"Neu"_s}, {web, u"Web neu"_s}, {web + 1000, u"x"_s}});
+    dialog->UpdateListValues(
+        { { first, u"Neu"_s }, { web, u"Web neu"_s }, { web + 1000, u"x"_s } });
 
     const auto after = dialog->entryList().entries();
     QCOMPARE(after.at(0).value, u"Neu"_s);
@@ -278,7 +282,7 @@ void tst_LexivoDlg::choosingTheShownLanguageLoadsItAgain()
     auto *languages = control<QComboBox>(dialog.get(), MainWindowControl::Languages);
     chooseItem(languages, u"German (Germany)"_s);
     const EntryOrdinal first = dialog->entryList().entries().at(0).ordinal;
-    dialog->UpdateListValues({{first, u"Nicht gespeichert"_s}});
+    dialog->UpdateListValues({ { first, u"Nicht gespeichert"_s } });
     chooseItem(languages, u"German (Germany)"_s);
     QCOMPARE(dialog->entryList().entries().at(0).value, u"OK"_s);
 }
@@ -297,7 +301,8 @@ void tst_LexivoDlg::messageBoxesTakeTheirKeys()
     const auto dialog = startDialog();
     QVERIFY(dialog);
     MessageBoxes::setAnswerer({});
-    chooseItem(control<QComboBox>(dialog.get(), MainWindowControl::Languages), u"German (Germany)"_s);
+    chooseItem(control<QComboBox>(dialog.get(), MainWindowControl::Languages),
+               u"German (Germany)"_s);
 
     bool pressed = false;
     bool stayedOpen = false;
@@ -308,7 +313,8 @@ void tst_LexivoDlg::messageBoxesTakeTheirKeys()
             box->close();
         });
     });
-    QTest::mouseClick(control<QPushButton>(dialog.get(), MainWindowControl::AdjustOrder), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(dialog.get(), MainWindowControl::AdjustOrder),
+                      Qt::LeftButton);
     QVERIFY(pressed);
     QVERIFY(!stayedOpen);
 }
@@ -331,13 +337,13 @@ void tst_LexivoDlg::addLanguageDialogTakesItsKeys()
     int ended = -1;
     whenModal<CAddNewLanDlg>(this, [&](CAddNewLanDlg *add) {
         connect(add, &QDialog::finished, this, [&ended](int code) { ended = code; });
-        whenModal<CAmendLanguageMapDlg>(this, [](CAmendLanguageMapDlg *editor) {
-            editor->reject();
-        });
+        whenModal<CAmendLanguageMapDlg>(this,
+                                        [](CAmendLanguageMapDlg *editor) { editor->reject(); });
         QVERIFY(pressKeyOn(add, key));
         QTimer::singleShot(LostKeyMilliseconds, add, [add] { add->done(0); }); // the key was lost
     });
-    QTest::mouseClick(control<QPushButton>(dialog.get(), MainWindowControl::AddLanguage), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(dialog.get(), MainWindowControl::AddLanguage),
+                      Qt::LeftButton);
     QCOMPARE(ended, result);
 }
 
@@ -345,12 +351,14 @@ void tst_LexivoDlg::tabLeavesTheList()
 {
     const auto dialog = startDialog();
     QVERIFY(dialog);
-    chooseItem(control<QComboBox>(dialog.get(), MainWindowControl::Languages), u"German (Germany)"_s);
+    chooseItem(control<QComboBox>(dialog.get(), MainWindowControl::Languages),
+               u"German (Germany)"_s);
     auto *entries = control<QTableView>(dialog.get(), MainWindowControl::Entries);
     entries->selectRow(3);
     entries->setFocus();
     QVERIFY(pressKeyOn(dialog.get(), Qt::Key_Tab));
-    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(dialog.get(), MainWindowControl::Modify));
+    QCOMPARE(QApplication::focusWidget(),
+             control<QPushButton>(dialog.get(), MainWindowControl::Modify));
     QCOMPARE(entries->currentIndex().row(), 3);
 }
 

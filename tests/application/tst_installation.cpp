@@ -1,7 +1,6 @@
+#include "TestFiles.h"
 #include "application/Installation.h"
 #include "config/ClientConfig.h"
-
-#include "TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -48,11 +47,10 @@ void tst_Installation::opening_data()
 
     QTest::newRow("the demo") << QString() << true << true;
     QTest::newRow("no language folder") << u"language"_s << true << false;
-    QTest::newRow("no reference file") << u"language/English (United States).ini"_s << true
-                                       << false;
+    QTest::newRow("no reference file")
+        << u"language/English (United States).ini"_s << true << false;
     QTest::newRow("no en-us with web languages") << u"Web/LanguageInfo/en-us"_s << true << false;
-    QTest::newRow("no en-us without web languages") << u"Web/LanguageInfo/en-us"_s << false
-                                                    << true;
+    QTest::newRow("no en-us without web languages") << u"Web/LanguageInfo/en-us"_s << false << true;
     QTest::newRow("no Web folder without web languages") << u"Web"_s << false << true;
 }
 
@@ -88,9 +86,9 @@ void tst_Installation::loadingALanguage()
     const Installation::LanguageEntries entries = installation.loadLanguage(german());
     QCOMPARE(entries.rows.size(), qsizetype(installation.attributes().size()));
     const EntryOrdinal first = installation.languageStore().ReferenceKeyTable().begin()->first;
-    QCOMPARE(entries.rows.first(), (EntryRow{first, u"IDS_OK"_s, u"OK"_s}));
+    QCOMPARE(entries.rows.first(), (EntryRow { first, u"IDS_OK"_s, u"OK"_s }));
     QVERIFY(isWebOrdinal(entries.rows.last().ordinal));
-    QCOMPARE(entries.extraKeys, KeySet{u"IDS_OBSOLETE_HINT"_s});
+    QCOMPARE(entries.extraKeys, KeySet { u"IDS_OBSOLETE_HINT"_s });
 }
 
 void tst_Installation::adjustedCopy()
@@ -102,8 +100,9 @@ void tst_Installation::adjustedCopy()
                      "IDS_OBSOLETE_HINT=alt\n");
     const Result<QString> written = installation.writeAdjustedCopy(german(), {});
     QVERIFY(written);
-    QCOMPARE(*written, u"German (Germany).ini has been saved as German (Germany)_adjust.ini "
-                       "according to the item order of the english language."_s);
+    QCOMPARE(*written,
+             u"German (Germany).ini has been saved as German (Germany)_adjust.ini "
+             "according to the item order of the english language."_s);
     const QString copy = path(u"language/German (Germany)_adjust.ini"_s);
     const QByteArray adjusted = TestFiles::read(copy);
     QVERIFY(adjusted.startsWith("[text]\nIDS_OK=Gut\nIDS_CANCEL=Abbrechen\nIDS_APPLY=\n"));
@@ -155,16 +154,15 @@ void tst_Installation::saving()
     QVERIFY(web != attributes.end());
     // Ordinals count on across the process: the first one is IDS_OK's.
     const EntryOrdinal ok = attributes.begin()->first;
-    const ValueMap entries{{ok, u"Jawohl"_s}, {web->first, u"Live neu"_s}};
-    const KeySet redundant{u"IDS_OBSOLETE_HINT"_s};
+    const ValueMap entries { { ok, u"Jawohl"_s }, { web->first, u"Live neu"_s } };
+    const KeySet redundant { u"IDS_OBSOLETE_HINT"_s };
     const QString iniPath = path(u"language/German (Germany).ini"_s);
     const QString webPath = path(u"Web/LanguageInfo/German_Germany/pages/live.xml"_s);
     const QString copy = saveAs ? path(u"copy.ini"_s) : QString();
 
     if (!readOnly.isEmpty())
         TestFiles::makeReadOnly(path(readOnly));
-    const Installation::SaveOutcome outcome
-        = installation.save(german(), entries, copy, redundant);
+    const Installation::SaveOutcome outcome = installation.save(german(), entries, copy, redundant);
     if (!readOnly.isEmpty())
         TestFiles::makeWritable(path(readOnly));
 
@@ -184,7 +182,7 @@ void tst_Installation::saving()
     if (saved)
         listed = entries;
     else if (iniWritten)
-        listed = {{ok, u"Jawohl"_s}, {web->first, u"Liveansicht"_s}};
+        listed = { { ok, u"Jawohl"_s }, { web->first, u"Liveansicht"_s } };
     QCOMPARE(outcome.listValues, listed);
 }
 

@@ -50,13 +50,14 @@ CheckFixture::CheckFixture()
           "IDS_OLD=Alt\nIDS_OK=Okay\n");
 
     write(u"Web/LanguageInfo/en-us/a.xml"_s,
-          webFile({{"web.title", "Live"}, {"web.name", "Name"}, {"web.count", "{0} cameras"}}));
+          webFile(
+              { { "web.title", "Live" }, { "web.name", "Name" }, { "web.count", "{0} cameras" } }));
     write(u"Web/LanguageInfo/zh-cn/a.xml"_s,
-          webFile({{"web.title", "\xE5\xAE\x9E"},
-                   {"web.name", "\xE5\x90\x8D\xE7\xA7\xB0"},
-                   {"web.count", "{0} \xE5\x8F\xB0"}}));
+          webFile({ { "web.title", "\xE5\xAE\x9E" },
+                    { "web.name", "\xE5\x90\x8D\xE7\xA7\xB0" },
+                    { "web.count", "{0} \xE5\x8F\xB0" } }));
     write(u"Web/LanguageInfo/German_Germany/a.xml"_s,
-          webFile({{"web.title", "Live"}, {"web.name", "Bezeichnung"}}));
+          webFile({ { "web.title", "Live" }, { "web.name", "Bezeichnung" } }));
 }
 
 QString CheckFixture::path(const QString &relative) const
@@ -82,7 +83,8 @@ void CheckFixture::setConfiguration(bool needWebLanguage, bool newTool) const
 {
     TestFiles::write(m_dir.filePath(u"tools/ConfigParameter.xml"_s),
                      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<clientConfig>\n\t<content>\n"
-                     "\t\t<needWebLanguage>" + QByteArray(needWebLanguage ? "true" : "false")
+                     "\t\t<needWebLanguage>"
+                         + QByteArray(needWebLanguage ? "true" : "false")
                          + "</needWebLanguage>\n\t\t<toolType>"
                          + QByteArray(newTool ? "new" : "classic")
                          + "</toolType>\n\t</content>\n</clientConfig>\n");

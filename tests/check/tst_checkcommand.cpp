@@ -40,8 +40,8 @@ Run run(const QStringList &arguments, bool showProgress = false)
     QBuffer err(&result.err);
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
-    result.exitCode = runCheckCommand(QStringList{u"lexivo-check"_s} + arguments, out, err,
-                                      showProgress);
+    result.exitCode
+        = runCheckCommand(QStringList { u"lexivo-check"_s } + arguments, out, err, showProgress);
     return result;
 }
 
@@ -55,28 +55,28 @@ void tst_CheckCommand::exitCodes_data()
 
     const QString chinese = u"--language=Chinese (PRC)"_s;
     QTest::newRow("ERROR and TOO LONG fail") << QStringList() << 1 << QString();
-    QTest::newRow("never") << QStringList{u"--fail-on=never"_s} << 0 << QString();
-    QTest::newRow("a clean language") << QStringList{chinese} << 0 << QString();
+    QTest::newRow("never") << QStringList { u"--fail-on=never"_s } << 0 << QString();
+    QTest::newRow("a clean language") << QStringList { chinese } << 0 << QString();
     QTest::newRow("warnings fail at warning")
-        << QStringList{chinese, u"--fail-on=warning"_s} << 1 << QString();
+        << QStringList { chinese, u"--fail-on=warning"_s } << 1 << QString();
     QTest::newRow("index findings are no blank")
-        << QStringList{chinese, u"--fail-on=blank"_s} << 0 << QString();
+        << QStringList { chinese, u"--fail-on=blank"_s } << 0 << QString();
     QTest::newRow("blank entries fail at blank")
-        << QStringList{u"--language=German (Germany)"_s, u"--fail-on=blank"_s,
-                       u"--format=junit"_s}
+        << QStringList { u"--language=German (Germany)"_s, u"--fail-on=blank"_s,
+                         u"--format=junit"_s }
         << 1 << QString();
-    QTest::newRow("unknown option") << QStringList{u"--colour"_s} << 2
-                                    << u"Unknown option 'colour'."_s;
-    QTest::newRow("unknown format") << QStringList{u"--format=xml"_s} << 2
-                                    << u"Unknown format \"xml\""_s;
-    QTest::newRow("unknown level") << QStringList{u"--fail-on=info"_s} << 2
-                                   << u"Unknown level \"info\""_s;
-    QTest::newRow("no threads") << QStringList{u"--jobs=0"_s} << 2 << u"--jobs"_s;
-    QTest::newRow("two installations") << QStringList{u"/tmp"_s} << 2 << u"Only one"_s;
-    QTest::newRow("an unknown language") << QStringList{u"--language=Klingon"_s} << 2
-                                         << u"\"Klingon\" is not a language"_s;
-    QTest::newRow("a missing tool folder") << QStringList{u"--tool-files=/no/such/folder"_s} << 2
-                                           << u"is not a folder"_s;
+    QTest::newRow("unknown option")
+        << QStringList { u"--colour"_s } << 2 << u"Unknown option 'colour'."_s;
+    QTest::newRow("unknown format")
+        << QStringList { u"--format=xml"_s } << 2 << u"Unknown format \"xml\""_s;
+    QTest::newRow("unknown level")
+        << QStringList { u"--fail-on=info"_s } << 2 << u"Unknown level \"info\""_s;
+    QTest::newRow("no threads") << QStringList { u"--jobs=0"_s } << 2 << u"--jobs"_s;
+    QTest::newRow("two installations") << QStringList { u"/tmp"_s } << 2 << u"Only one"_s;
+    QTest::newRow("an unknown language")
+        << QStringList { u"--language=Klingon"_s } << 2 << u"\"Klingon\" is not a language"_s;
+    QTest::newRow("a missing tool folder")
+        << QStringList { u"--tool-files=/no/such/folder"_s } << 2 << u"is not a folder"_s;
 }
 
 void tst_CheckCommand::exitCodes()
@@ -85,8 +85,8 @@ void tst_CheckCommand::exitCodes()
     QFETCH(int, exitCode);
     QFETCH(QString, message);
     const CheckFixture fixture;
-    const Run result = run(QStringList{u"--tool-files"_s, fixture.tools()} + arguments
-                           + QStringList{fixture.installation()});
+    const Run result = run(QStringList { u"--tool-files"_s, fixture.tools() } + arguments
+                           + QStringList { fixture.installation() });
     QCOMPARE(result.exitCode, exitCode);
     QVERIFY2(QString::fromUtf8(result.err).contains(message), result.err.constData());
     QCOMPARE(result.out.isEmpty(), exitCode == 2);
@@ -97,14 +97,15 @@ void tst_CheckCommand::output()
     const CheckFixture fixture;
     QTemporaryDir folder;
     const QString report = folder.filePath(u"report.json"_s);
-    const QStringList common{u"--format=json"_s, u"--tool-files"_s, fixture.tools(),
-                             fixture.installation()};
-    const Run written = run(QStringList{u"--output"_s, report} + common);
+    const QStringList common { u"--format=json"_s, u"--tool-files"_s, fixture.tools(),
+                               fixture.installation() };
+    const Run written = run(QStringList { u"--output"_s, report } + common);
     QCOMPARE(written.exitCode, 1);
     QVERIFY(written.out.isEmpty());
     QCOMPARE(TestFiles::read(report), run(common).out);
 
-    const Run refused = run(QStringList{u"-o"_s, folder.filePath(u"no/such/report.json"_s)} + common);
+    const Run refused
+        = run(QStringList { u"-o"_s, folder.filePath(u"no/such/report.json"_s) } + common);
     QCOMPARE(refused.exitCode, 2);
     QVERIFY(refused.out.isEmpty());
 }
@@ -112,7 +113,7 @@ void tst_CheckCommand::output()
 void tst_CheckCommand::progressLine()
 {
     const CheckFixture fixture;
-    const QStringList arguments{u"--tool-files"_s, fixture.tools(), fixture.installation()};
+    const QStringList arguments { u"--tool-files"_s, fixture.tools(), fixture.installation() };
     const Run shown = run(arguments, true);
     QVERIFY2(shown.err.contains("\rChecked 4/4: "), shown.err.constData());
     QVERIFY(shown.err.endsWith('\r'));
@@ -126,12 +127,12 @@ void tst_CheckCommand::process_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("err");
 
-    QTest::newRow("help") << QStringList{u"--help"_s} << false << 0 << QByteArray();
+    QTest::newRow("help") << QStringList { u"--help"_s } << false << 0 << QByteArray();
     QTest::newRow("no installation here")
         << QStringList() << false << 2
         << ("lexivo-check: " + mainFileMissingMessage().toUtf8() + '\n');
     QTest::newRow("json on the standard output, nothing else on the error")
-        << QStringList{u"--format=json"_s} << true << 1 << QByteArray();
+        << QStringList { u"--format=json"_s } << true << 1 << QByteArray();
 }
 
 void tst_CheckCommand::process()
@@ -146,12 +147,12 @@ void tst_CheckCommand::process()
     QProcess check;
     // No display and no platform chosen, as on a CI runner.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
+    for (const QString &name : { u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s })
         environment.remove(name);
     check.setProcessEnvironment(environment);
     check.setWorkingDirectory(inFixture ? fixture.installation() : empty.path());
     check.start(QStringLiteral(LEXIVO_CHECK),
-                inFixture ? arguments + QStringList{u"--tool-files"_s, fixture.tools()}
+                inFixture ? arguments + QStringList { u"--tool-files"_s, fixture.tools() }
                           : arguments);
     QVERIFY(check.waitForFinished(60000));
     QCOMPARE(check.exitStatus(), QProcess::NormalExit);

@@ -62,9 +62,9 @@ QMap<QString, std::pair<QByteArray, QDateTime>> state(const QString &root)
     while (it.hasNext()) {
         const QString path = it.next();
         const QFileInfo info(path);
-        entries.insert(QDir(root).relativeFilePath(path),
-                       {info.isFile() ? TestFiles::read(path) : QByteArray(),
-                        info.lastModified()});
+        entries.insert(
+            QDir(root).relativeFilePath(path),
+            { info.isFile() ? TestFiles::read(path) : QByteArray(), info.lastModified() });
     }
     return entries;
 }
@@ -72,8 +72,7 @@ QMap<QString, std::pair<QByteArray, QDateTime>> state(const QString &root)
 // "ATTRIBUTE: ERROR" or "ATTRIBUTE: TOO LONG" for every row the editor marks
 // on opening the language, after start-up has run on the installation.
 QStringList editorMarks(const QString &installation, const ClientConfig &config,
-                        const PresentLanguages &present, int language,
-                        const TextMeasurer &measurer)
+                        const PresentLanguages &present, int language, const TextMeasurer &measurer)
 {
     LanguageStore store(config.catalogue);
     store.setUtf8Mode(config.newTool);
@@ -119,96 +118,115 @@ void tst_CheckEngine::faults_data()
     QTest::addColumn<Edit>("edit");
     QTest::addColumn<QStringList>("expected"); // lines that must be among the findings
 
-    QTest::newRow("one of each kind") << Edit([](const CheckFixture &) {}) << QStringList{
-        German + u":3: error: IDS_COUNT: ERROR: the format symbols differ from the reference"
-                 " \"%d files\": lacks %d; has %s too many"_s,
-        German + u":4: error: IDS_NAME: TOO LONG: 90 px wide, the sample \"Name\" is 40 px"_s,
-        German + u":5: warning: IDS_SAVE: the value is blank"_s,
-        German + u":1: warning: IDS_CLOSE: the file has no line for this attribute"_s,
-        German + u":6: warning: IDS_OLD: the reference has no such attribute; Save removes this"
-                 " line"_s,
-        German + u":7: warning: IDS_OK: the key is set again; only line 2 is read"_s,
-        GermanWeb + u":3: warning: web.count: the file has no item with this id; it reads as"
-                    " empty"_s,
-        German + u":4: warning: IDS_NAME: the reference \"Name\" is translated \"Benennung\""
-                 " here but \"Bezeichnung\" at web.name (" + GermanWeb + u":5)"_s};
+    QTest::newRow("one of each kind")
+        << Edit([](const CheckFixture &) {})
+        << QStringList {
+               German
+                   + u":3: error: IDS_COUNT: ERROR: the format symbols differ from the reference"
+                     " \"%d files\": lacks %d; has %s too many"_s,
+               German
+                   + u":4: error: IDS_NAME: TOO LONG: 90 px wide, the sample \"Name\" is 40 px"_s,
+               German + u":5: warning: IDS_SAVE: the value is blank"_s,
+               German + u":1: warning: IDS_CLOSE: the file has no line for this attribute"_s,
+               German
+                   + u":6: warning: IDS_OLD: the reference has no such attribute; Save removes this"
+                     " line"_s,
+               German + u":7: warning: IDS_OK: the key is set again; only line 2 is read"_s,
+               GermanWeb
+                   + u":3: warning: web.count: the file has no item with this id; it reads as"
+                     " empty"_s,
+               German
+                   + u":4: warning: IDS_NAME: the reference \"Name\" is translated \"Benennung\""
+                     " here but \"Bezeichnung\" at web.name ("
+                   + GermanWeb + u":5)"_s
+           };
 
     QTest::newRow("line numbers of a UTF-16 file with CR LF")
         << Edit([](const CheckFixture &fixture) {
-               fixture.write(German, TestFiles::utf16File(
-                                         u"; comment\r\n[TEXT]\r\n\r\nids_count = %s\r\n"_s));
+               fixture.write(
+                   German,
+                   TestFiles::utf16File(u"; comment\r\n[TEXT]\r\n\r\nids_count = %s\r\n"_s));
            })
-        << QStringList{German + u":4: error: IDS_COUNT: ERROR: the format symbols differ from the"
-                                " reference \"%d files\": lacks %d; has %s too many"_s,
-                       German + u":2: warning: IDS_OK: the file has no line for this attribute"_s};
+        << QStringList { German
+                             + u":4: error: IDS_COUNT: ERROR: the format symbols differ from the"
+                               " reference \"%d files\": lacks %d; has %s too many"_s,
+                         German
+                             + u":2: warning: IDS_OK: the file has no line for this attribute"_s };
 
     QTest::newRow("a line that is not UTF-8 in UTF-8 mode")
         << Edit([](const CheckFixture &fixture) {
                fixture.write(German, "[text]\nIDS_OK=\xFF\xFE\nIDS_OK=Gut\nIDS_NAME=\xC3\n");
            })
-        << QStringList{German + u":4: warning: IDS_NAME: the line is not valid UTF-8, so the"
-                                " value reads as empty"_s};
+        << QStringList { German
+                         + u":4: warning: IDS_NAME: the line is not valid UTF-8, so the"
+                           " value reads as empty"_s };
 
     QTest::newRow("the reference lists a key twice")
         << Edit([](const CheckFixture &fixture) {
                fixture.write(u"language/English (United States).ini"_s,
                              "[text]\nIDS_OK=OK\nIDS_OK=OK\n");
            })
-        << QStringList{German + u":2: warning: IDS_OK: the reference file lists this attribute"
-                                " again; this line fills only the first"_s};
+        << QStringList { German
+                         + u":2: warning: IDS_OK: the reference file lists this attribute"
+                           " again; this line fills only the first"_s };
 
     QTest::newRow("a web file that is not well-formed")
         << Edit([](const CheckFixture &fixture) {
                fixture.write(GermanWeb, "<languageInfo>\n<items>\n<item id=\"web.title\">x</it>");
            })
-        << QStringList{GermanWeb + u":3: warning: the web file cannot be read: it is not"
-                                   " well-formed XML (XML_ERROR_MISMATCHED_ELEMENT); its 3 items"
-                                   " read as empty"_s};
+        << QStringList { GermanWeb
+                         + u":3: warning: the web file cannot be read: it is not"
+                           " well-formed XML (XML_ERROR_MISMATCHED_ELEMENT); its 3 items"
+                           " read as empty"_s };
 
     QTest::newRow("a missing web file, an English one that cannot be read")
         << Edit([](const CheckFixture &fixture) {
                fixture.remove(GermanWeb);
                fixture.write(u"Web/LanguageInfo/en-us/b.xml"_s, "");
            })
-        << QStringList{GermanWeb + u":1: warning: the web file is missing; its 3 items read as"
-                                   " empty"_s,
-                       u"Web/LanguageInfo/en-us/b.xml:1: warning: the English web file cannot be"
-                       " read: it is empty; no language has its items"_s};
+        << QStringList { GermanWeb
+                             + u":1: warning: the web file is missing; its 3 items read as"
+                               " empty"_s,
+                         u"Web/LanguageInfo/en-us/b.xml:1: warning: the English web file cannot be"
+                         " read: it is empty; no language has its items"_s };
 
     QTest::newRow("what start-up would create")
         << Edit([](const CheckFixture &fixture) {
                fixture.remove(u"language/LanguageIndex.ini"_s);
                fixture.remove(u"Web/LanguageInfo/zh-cn"_s);
            })
-        << QStringList{
+        << QStringList {
                u"language/LanguageIndex.ini:1: warning: the index is missing; start-up would"
                " create it"_s,
                u"language/LanguageIndex.ini:1: warning: [languages] lacks 0x0804; start-up would"
                " add \"0x0804=Chinese (PRC)\""_s,
                u"Web/LanguageInfo/zh-cn:1: warning: the web folder is missing; start-up would"
-               " create it with every web file, all items empty"_s};
+               " create it with every web file, all items empty"_s
+           };
 
     QTest::newRow("an index entry in one section only")
         << Edit([](const CheckFixture &) {})
-        << QStringList{
+        << QStringList {
                u"language/LanguageIndex.ini:5: warning: [xmllanguages] lacks 0x040c; start-up"
                " would add \"0x040c=French_France\""_s,
                u"language/French (France).ini:1: warning: the language file is missing; start-up"
-               " would create it with every reference key and empty values"_s};
+               " would create it with every reference key and empty values"_s
+           };
 
     QTest::newRow("a value of a megabyte")
         << Edit([](const CheckFixture &fixture) {
                fixture.write(German, "[text]\nIDS_NAME=" + QByteArray(1 << 20, 'x') + '\n');
            })
-        << QStringList{German + u":2: error: IDS_NAME: TOO LONG: 10485760 px wide, the sample"
-                                " \"Name\" is 40 px"_s};
+        << QStringList { German
+                         + u":2: error: IDS_NAME: TOO LONG: 10485760 px wide, the sample"
+                           " \"Name\" is 40 px"_s };
 
     QTest::newRow("wide mode trims values, without web languages")
         << Edit([](const CheckFixture &fixture) {
                fixture.setConfiguration(false, false);
                fixture.write(German, "[text]\nIDS_COUNT=  %d  \nIDS_SAVE= \n");
            })
-        << QStringList{German + u":3: warning: IDS_SAVE: the value is blank"_s};
+        << QStringList { German + u":3: warning: IDS_SAVE: the value is blank"_s };
 }
 
 void tst_CheckEngine::faults()
@@ -239,7 +257,7 @@ void tst_CheckEngine::unreadable_data()
         << Edit([](const CheckFixture &f) { f.remove(u"Web/LanguageInfo/en-us"_s); })
         << QStringList() << QString() << mainFileMissingMessage();
     QTest::newRow("an unknown language")
-        << none << QStringList{u"German (Germany)"_s, u"Klingon"_s} << QString()
+        << none << QStringList { u"German (Germany)"_s, u"Klingon"_s } << QString()
         << u"\"Klingon\" is not a language of this installation."_s;
     QTest::newRow("an absent reference")
         << none << QStringList() << u"Japanese (Japan)"_s
@@ -267,17 +285,16 @@ void tst_CheckEngine::fileProblems_data()
     QTest::addColumn<QString>("problem");
     QTest::addColumn<int>("missing");
 
-    QTest::newRow("read") << Edit([](const CheckFixture &) {}) << u"German (Germany)"_s
-                          << QString() << 2;
+    QTest::newRow("read") << Edit([](const CheckFixture &) {}) << u"German (Germany)"_s << QString()
+                          << 2;
     // French is in the index only: no INI file, no web folder.
     QTest::newRow("missing") << Edit([](const CheckFixture &) {}) << u"French (France)"_s
                              << u"the language file is missing"_s << 8;
-    QTest::newRow("cannot be read")
-        << Edit([](const CheckFixture &fixture) {
-               fixture.remove(German);
-               QDir().mkpath(fixture.path(German));
-           })
-        << u"German (Germany)"_s << u"the language file cannot be read"_s << 6;
+    QTest::newRow("cannot be read") << Edit([](const CheckFixture &fixture) {
+        fixture.remove(German);
+        QDir().mkpath(fixture.path(German));
+    }) << u"German (Germany)"_s << u"the language file cannot be read"_s
+                                    << 6;
 }
 
 void tst_CheckEngine::fileProblems()
@@ -289,7 +306,7 @@ void tst_CheckEngine::fileProblems()
     const CheckFixture fixture;
     edit(fixture);
     CheckOptions options;
-    options.languages = {language};
+    options.languages = { language };
     const CheckOutcome outcome = fixture.check(options);
     QCOMPARE(outcome.report.languages.size(), size_t(1));
     const LanguageSummary &summary = outcome.report.languages.front();
@@ -316,7 +333,7 @@ void tst_CheckEngine::summariesAsChecked()
     QVERIFY(counts.error.isEmpty());
     QCOMPARE(counts.report.languages, full.languages);
     QCOMPARE(reported, full.languages);
-    QCOMPARE(steps, (QStringList{u"1/4"_s, u"2/4"_s, u"3/4"_s, u"4/4"_s}));
+    QCOMPARE(steps, (QStringList { u"1/4"_s, u"2/4"_s, u"3/4"_s, u"4/4"_s }));
     QVERIFY(counts.report.findings.empty());
     QVERIFY(!full.findings.empty());
 }
@@ -366,16 +383,16 @@ void tst_CheckEngine::references()
     };
     // As the editor: English, and Chinese for English itself.
     QCOMPARE(referencesOf({}),
-             (QStringList{u"Chinese (PRC) > English (United States)"_s,
-                          u"English (United States) > Chinese (PRC)"_s,
-                          u"French (France) > English (United States)"_s,
-                          u"German (Germany) > English (United States)"_s}));
+             (QStringList { u"Chinese (PRC) > English (United States)"_s,
+                            u"English (United States) > Chinese (PRC)"_s,
+                            u"French (France) > English (United States)"_s,
+                            u"German (Germany) > English (United States)"_s }));
     // The reference itself keeps the editor's choice.
     QCOMPARE(referencesOf(u"German (Germany)"_s),
-             (QStringList{u"Chinese (PRC) > German (Germany)"_s,
-                          u"English (United States) > German (Germany)"_s,
-                          u"French (France) > German (Germany)"_s,
-                          u"German (Germany) > English (United States)"_s}));
+             (QStringList { u"Chinese (PRC) > German (Germany)"_s,
+                            u"English (United States) > German (Germany)"_s,
+                            u"French (France) > German (Germany)"_s,
+                            u"German (Germany) > English (United States)"_s }));
 }
 
 void tst_CheckEngine::neverWrites()
@@ -404,8 +421,8 @@ void tst_CheckEngine::neverWrites()
 void tst_CheckEngine::agreesWithEditor_data()
 {
     QTest::addColumn<Measurers>("measurers");
-    QTest::newRow("fixed widths")
-        << Measurers([] { return std::make_unique<FixedTextMeasurer>(); });
+    QTest::newRow("fixed widths") << Measurers(
+        [] { return std::make_unique<FixedTextMeasurer>(); });
     QTest::newRow("the measuring font") << Measurers(editorMeasurer);
 }
 
@@ -431,10 +448,12 @@ void tst_CheckEngine::agreesWithEditor()
     WebLanguageStore web(config.catalogue);
     QVERIFY(store.Open(started.filePath(u"language"_s)));
     QVERIFY(web.Open(started.filePath(u"Web/LanguageInfo"_s), started.filePath(u"language"_s)));
-    ReconcileInput input{started.filePath(u"language"_s), started.filePath(u"Web/LanguageInfo"_s),
-                         config.needWebLanguage, &config.catalogue,
-                         [&](const QString &name) { return store.CreateLanguageFile(name); },
-                         [&](const QString &key) { return web.CreateWebLanguage(key); }};
+    ReconcileInput input { started.filePath(u"language"_s),
+                           started.filePath(u"Web/LanguageInfo"_s),
+                           config.needWebLanguage,
+                           &config.catalogue,
+                           [&](const QString &name) { return store.CreateLanguageFile(name); },
+                           [&](const QString &key) { return web.CreateWebLanguage(key); } };
     const PresentLanguages present = ReconcileIndex(input).presentLanguages;
 
     const std::unique_ptr<TextMeasurer> measurer = measurers();

@@ -44,7 +44,7 @@ QList<int> failureCounts(const QByteArray &junit)
         if (xml.isStartElement() && (xml.name() == u"testsuites" || xml.name() == u"testsuite"))
             counts.append(xml.attributes().value(u"failures"_s).toInt());
     }
-    return xml.hasError() ? QList<int>{-1} : counts;
+    return xml.hasError() ? QList<int> { -1 } : counts;
 }
 
 } // namespace
@@ -100,10 +100,10 @@ void tst_CheckReports::junitFailures_data()
 
     // Suites: Chinese, English, French (with its index findings), German;
     // a test case per entry or file, failing on its gravest finding.
-    QTest::newRow("error") << FailLevel::Error << QList<int>{5, 0, 0, 2, 3};
-    QTest::newRow("blank") << FailLevel::Blank << QList<int>{7, 0, 0, 2, 5};
-    QTest::newRow("warning") << FailLevel::Warning << QList<int>{13, 0, 0, 5, 8};
-    QTest::newRow("never") << FailLevel::Never << QList<int>{0, 0, 0, 0, 0};
+    QTest::newRow("error") << FailLevel::Error << QList<int> { 5, 0, 0, 2, 3 };
+    QTest::newRow("blank") << FailLevel::Blank << QList<int> { 7, 0, 0, 2, 5 };
+    QTest::newRow("warning") << FailLevel::Warning << QList<int> { 13, 0, 0, 5, 8 };
+    QTest::newRow("never") << FailLevel::Never << QList<int> { 0, 0, 0, 0, 0 };
 }
 
 void tst_CheckReports::junitFailures()

@@ -1,6 +1,5 @@
-#include "config/ClientConfig.h"
-
 #include "TestFiles.h"
+#include "config/ClientConfig.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,7 +24,7 @@ namespace {
 QByteArray configFile(const QByteArray &content)
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<clientConfig>\n\t<content>\n" + content
-           + "\n\t</content>\n</clientConfig>\n";
+        + "\n\t</content>\n</clientConfig>\n";
 }
 
 } // namespace
@@ -47,8 +46,8 @@ void tst_ClientConfig::settings_data()
 
     QTest::newRow("no file") << QByteArray() << true << false << QByteArray("Lexivo");
     QTest::newRow("empty file") << QByteArray("") << true << false << QByteArray("Lexivo");
-    QTest::newRow("byte-order mark only") << QByteArray("\xEF\xBB\xBF") << true << false
-                                          << QByteArray("Lexivo");
+    QTest::newRow("byte-order mark only")
+        << QByteArray("\xEF\xBB\xBF") << true << false << QByteArray("Lexivo");
     QTest::newRow("not XML") << QByteArray("needWebLanguage=false") << true << false
                              << QByteArray("Lexivo");
     QTest::newRow("truncated") << configFile("<needWebLanguage>false</needWebLanguage>").left(70)
@@ -60,14 +59,14 @@ void tst_ClientConfig::settings_data()
                                        << true << false << QByteArray("Lexivo");
     QTest::newRow("leading blank") << configFile("<needWebLanguage> false</needWebLanguage>")
                                    << true << false << QByteArray("Lexivo");
-    QTest::newRow("upper-case NEW") << configFile("<toolType>NEW</toolType>") << true << false
-                                    << QByteArray("Lexivo");
-    QTest::newRow("new with trailing blank") << configFile("<toolType>new </toolType>") << true
-                                             << false << QByteArray("Lexivo");
-    QTest::newRow("empty title element") << configFile("<toolType>new</toolType><title/>")
-                                         << true << true << QByteArray();
-    QTest::newRow("UTF-8 title") << configFile("<title>客户端 Übersetzung</title>") << true
-                                 << false << QByteArray("客户端 Übersetzung");
+    QTest::newRow("upper-case NEW")
+        << configFile("<toolType>NEW</toolType>") << true << false << QByteArray("Lexivo");
+    QTest::newRow("new with trailing blank")
+        << configFile("<toolType>new </toolType>") << true << false << QByteArray("Lexivo");
+    QTest::newRow("empty title element")
+        << configFile("<toolType>new</toolType><title/>") << true << true << QByteArray();
+    QTest::newRow("UTF-8 title") << configFile("<title>客户端 Übersetzung</title>") << true << false
+                                 << QByteArray("客户端 Übersetzung");
     QTest::newRow("title with an element first")
         << configFile("<title><b/>text</title>") << true << false << QByteArray();
 }
@@ -87,8 +86,8 @@ void tst_ClientConfig::settings()
     QCOMPARE(config.needWebLanguage, needWebLanguage);
     QCOMPARE(config.newTool, newTool);
     QCOMPARE(config.title, title);
-    QCOMPARE(config.notice, newTool ? ClientConfig::NoticeForNewTool
-                                    : ClientConfig::NoticeForClassicTool);
+    QCOMPARE(config.notice,
+             newTool ? ClientConfig::NoticeForNewTool : ClientConfig::NoticeForClassicTool);
 }
 
 void tst_ClientConfig::unknownExecutableFolder()

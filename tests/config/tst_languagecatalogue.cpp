@@ -1,6 +1,5 @@
-#include "config/LanguageCatalogue.h"
-
 #include "TestFiles.h"
+#include "config/LanguageCatalogue.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,8 +43,8 @@ void tst_LanguageCatalogue::builtInRows_data()
     QTest::newRow("german") << 55 << u"German (Germany)"_s << u"0x0407"_s << u"German_Germany"_s;
     QTest::newRow("traditional sort") << 102 << u"Spanish (Spain, Traditional Sort)"_s
                                       << u"0x040a"_s << u"Spanish_Spain_Traditional_Sort"_s;
-    QTest::newRow("last, upper-case code") << 111 << u"Vietnamese (Vietnam)"_s << u"0x042A"_s
-                                           << u"Vietnamese_Vietnam"_s;
+    QTest::newRow("last, upper-case code")
+        << 111 << u"Vietnamese (Vietnam)"_s << u"0x042A"_s << u"Vietnamese_Vietnam"_s;
     QTest::newRow("past the end") << 112 << QString() << QString() << QString();
     QTest::newRow("negative") << -1 << QString() << QString() << QString();
 }
@@ -70,10 +69,9 @@ void tst_LanguageCatalogue::builtInSearches_data()
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("code by name") << u"CodeByName"_s << u"English (United States)"_s
-                                  << u"0x0409"_s;
-    QTest::newRow("code by name, other case") << u"CodeByName"_s << u"german (germany)"_s
-                                              << QString();
+    QTest::newRow("code by name") << u"CodeByName"_s << u"English (United States)"_s << u"0x0409"_s;
+    QTest::newRow("code by name, other case")
+        << u"CodeByName"_s << u"german (germany)"_s << QString();
     QTest::newRow("key by code") << u"KeyByCode"_s << u"0x0409"_s << u"en-us"_s;
     QTest::newRow("key by upper-case code") << u"KeyByCode"_s << u"0x0C04"_s << QString();
     QTest::newRow("code by key") << u"CodeByKey"_s << u"Arabic_UAE"_s << u"0x3801"_s;
@@ -127,20 +125,21 @@ void tst_LanguageCatalogue::supportFile_data()
     QTest::newRow("byte-order mark only") << QByteArray("\xEF\xBB\xBF") << QStringList();
     QTest::newRow("not XML") << QByteArray("[text]\nA=1\n") << QStringList();
     QTest::newRow("truncated") << head + "<item id=\"0x0409\" filePa" << QStringList();
-    QTest::newRow("two items")
-        << head + "<item id=\"0x0409\" filePath=\"English (United States)\"/>\n"
-                  "<item id=\"0x0407\" filePath=\"German (Germany)\"/></LanguageInfo>"
-        << QStringList{u"English (United States)|0x0409"_s, u"German (Germany)|0x0407"_s};
+    QTest::newRow("two items") << head
+            + "<item id=\"0x0409\" filePath=\"English (United States)\"/>\n"
+              "<item id=\"0x0407\" filePath=\"German (Germany)\"/></LanguageInfo>"
+                               << QStringList { u"English (United States)|0x0409"_s,
+                                                u"German (Germany)|0x0407"_s };
     QTest::newRow("other elements count, missing attributes are empty")
         << head + "<item id=\"0x0409\" filePath=\"English\"/><note/><x id=\"7\"/></LanguageInfo>"
-        << QStringList{u"English|0x0409"_s, u"|"_s, u"|7"_s};
+        << QStringList { u"English|0x0409"_s, u"|"_s, u"|7"_s };
     QTest::newRow("UTF-8 names") << head + "<item id=\"1\" filePath=\"中文\"/></LanguageInfo>"
-                                 << QStringList{u"中文|1"_s};
-    QTest::newRow("unsafe names are left out")
-        << head + "<item id=\"1\" filePath=\"..\"/><item id=\"2\" filePath=\"../evil\"/>"
-                  "<item id=\"3\" filePath=\"a\\b\"/><item id=\"4\" filePath=\".\"/>"
-                  "<item id=\"5\" filePath=\"ok\"/></LanguageInfo>"
-        << QStringList{u"ok|5"_s};
+                                 << QStringList { u"中文|1"_s };
+    QTest::newRow("unsafe names are left out") << head
+            + "<item id=\"1\" filePath=\"..\"/><item id=\"2\" filePath=\"../evil\"/>"
+              "<item id=\"3\" filePath=\"a\\b\"/><item id=\"4\" filePath=\".\"/>"
+              "<item id=\"5\" filePath=\"ok\"/></LanguageInfo>"
+                                               << QStringList { u"ok|5"_s };
 }
 
 void tst_LanguageCatalogue::supportFile()
@@ -165,8 +164,8 @@ void tst_LanguageCatalogue::supportFileKeepsAtMostCapacityRows()
 {
     QByteArray contents = "<LanguageInfo>";
     for (int i = 0; i < 200; ++i)
-        contents += "<item id=\"" + QByteArray::number(i) + "\" filePath=\"L" + QByteArray::number(i)
-                    + "\"/>";
+        contents += "<item id=\"" + QByteArray::number(i) + "\" filePath=\"L"
+            + QByteArray::number(i) + "\"/>";
     contents += "</LanguageInfo>";
     const QString path = m_dir.filePath(u"many.xml"_s);
     TestFiles::write(path, contents);

@@ -1,8 +1,7 @@
+#include "TestFiles.h"
 #include "config/LanguageIndex.h"
 #include "config/ReconcileIndex.h"
 #include "platform/ProfileFile.h"
-
-#include "TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -73,13 +72,13 @@ void tst_ReconcileIndex::reconcile_data()
     QTest::addColumn<QStringList>("createdFolders");
     QTest::addColumn<QList<int>>("present");
 
-    const FileMap english{{English, "[text]\nA=1\n"}, {u"Web/LanguageInfo/en-us/"_s, {}}};
+    const FileMap english { { English, "[text]\nA=1\n" }, { u"Web/LanguageInfo/en-us/"_s, {} } };
 
     QTest::newRow("English alone, no index")
         << english << true
         << QByteArray("[languages]\n0x0409=English (United States)\n"
                       "[xmllanguages]\n0x0409=en-us\n")
-        << QStringList() << QStringList() << QList<int>{1};
+        << QStringList() << QStringList() << QList<int> { 1 };
 
     FileMap german = english;
     german.insert(u"language/German (Germany).ini"_s, "[text]\n");
@@ -87,7 +86,7 @@ void tst_ReconcileIndex::reconcile_data()
         << german << true
         << QByteArray("[languages]\n0x0409=English (United States)\n0x0407=German (Germany)\n"
                       "[xmllanguages]\n0x0409=en-us\n0x0407=German_Germany\n")
-        << QStringList() << QStringList{u"German_Germany"_s} << QList<int>{1, 55};
+        << QStringList() << QStringList { u"German_Germany"_s } << QList<int> { 1, 55 };
 
     FileMap indexOnly = english;
     indexOnly.insert(Index, "[languages]\n0x040c=French (France)\n");
@@ -95,8 +94,8 @@ void tst_ReconcileIndex::reconcile_data()
         << indexOnly << true
         << QByteArray("[languages]\n0x040c=French (France)\n0x0409=English (United States)\n"
                       "[xmllanguages]\n0x040c=French_France\n0x0409=en-us\n")
-        << QStringList{u"French (France)"_s} << QStringList{u"French_France"_s}
-        << QList<int>{1, 50};
+        << QStringList { u"French (France)"_s } << QStringList { u"French_France"_s }
+        << QList<int> { 1, 50 };
 
     FileMap webOnly = english;
     webOnly.insert(u"Web/LanguageInfo/zh-cn/"_s, {});
@@ -104,7 +103,7 @@ void tst_ReconcileIndex::reconcile_data()
         << webOnly << true
         << QByteArray("[languages]\n0x0409=English (United States)\n0x0804=Chinese (PRC)\n"
                       "[xmllanguages]\n0x0409=en-us\n0x0804=zh-cn\n")
-        << QStringList{u"Chinese (PRC)"_s} << QStringList() << QList<int>{0, 1};
+        << QStringList { u"Chinese (PRC)"_s } << QStringList() << QList<int> { 0, 1 };
 
     FileMap webSectionOnly = english;
     webSectionOnly.insert(Index, "[xmllanguages]\n0x0407=German_Germany\n");
@@ -112,8 +111,8 @@ void tst_ReconcileIndex::reconcile_data()
         << webSectionOnly << true
         << QByteArray("[xmllanguages]\n0x0407=German_Germany\n0x0409=en-us\n"
                       "[languages]\n0x0407=German (Germany)\n0x0409=English (United States)\n")
-        << QStringList{u"German (Germany)"_s} << QStringList{u"German_Germany"_s}
-        << QList<int>{1, 55};
+        << QStringList { u"German (Germany)"_s } << QStringList { u"German_Germany"_s }
+        << QList<int> { 1, 55 };
 
     FileMap ignored = english;
     ignored.insert(u"Web/LanguageInfo/ja-jp/"_s, {});
@@ -126,26 +125,27 @@ void tst_ReconcileIndex::reconcile_data()
         << ignored << true
         << QByteArray("[languages]\n0x0409=English (United States)\n"
                       "[xmllanguages]\n0x0409=en-us\n")
-        << QStringList() << QStringList() << QList<int>{1};
+        << QStringList() << QStringList() << QList<int> { 1 };
 
     FileMap unknownCodes = english;
-    unknownCodes.insert(Index, "[languages]\nxyz=Klingon\nno equals sign\n"
-                               "0x0409=English (United States)\n"
-                               "[xmllanguages]\n0x0409=en-us\n");
+    unknownCodes.insert(Index,
+                        "[languages]\nxyz=Klingon\nno equals sign\n"
+                        "0x0409=English (United States)\n"
+                        "[xmllanguages]\n0x0409=en-us\n");
     QTest::newRow("codes outside the catalogue stay and are ignored")
         << unknownCodes << true
         << QByteArray("[languages]\nxyz=Klingon\nno equals sign\n0x0409=English (United States)\n"
                       "[xmllanguages]\n0x0409=en-us\n")
-        << QStringList() << QStringList() << QList<int>{1};
+        << QStringList() << QStringList() << QList<int> { 1 };
 
-    FileMap noWeb{{English, "[text]\n"}, {u"language/German (Germany).ini"_s, "[text]\n"}};
+    FileMap noWeb { { English, "[text]\n" }, { u"language/German (Germany).ini"_s, "[text]\n" } };
     noWeb.insert(Index, "[xmllanguages]\n0x040c=French_France\n");
     QTest::newRow("without web languages the web section is not read")
         << noWeb << false
         << QByteArray("[xmllanguages]\n0x040c=French_France\n0x0409=en-us\n"
                       "0x0407=German_Germany\n[languages]\n0x0409=English (United States)\n"
                       "0x0407=German (Germany)\n")
-        << QStringList() << QStringList() << QList<int>{1, 55};
+        << QStringList() << QStringList() << QList<int> { 1, 55 };
 }
 
 void tst_ReconcileIndex::reconcile()
@@ -190,8 +190,7 @@ void tst_ReconcileIndex::reconcile()
     QCOMPARE(TestFiles::read(installation.path(Index)), index);
     QCOMPARE(installation.createdFiles, createdFiles);
     QCOMPARE(installation.createdFolders, createdFolders);
-    QCOMPARE(QList<int>(result.presentLanguages.cbegin(), result.presentLanguages.cend()),
-             present);
+    QCOMPARE(QList<int>(result.presentLanguages.cbegin(), result.presentLanguages.cend()), present);
     for (auto it = files.cbegin(); it != files.cend(); ++it) {
         if (!it.key().endsWith(u'/') && it.key() != Index)
             QCOMPARE(TestFiles::read(installation.path(it.key())), it.value());
@@ -244,7 +243,7 @@ void tst_ReconcileIndex::manyUnrelatedFiles()
 
     const ReconcileResult result = ReconcileIndex(installation.input(true));
     QCOMPARE(QList<int>(result.presentLanguages.cbegin(), result.presentLanguages.cend()),
-             QList<int>{1});
+             QList<int> { 1 });
     QCOMPARE(QDir(installation.path(u"language"_s)).entryList(QDir::Files).size(), 502);
 }
 

@@ -62,8 +62,8 @@ void tst_CAmendListCtrl::cleanup()
 // A row as the editor's model gives it: the status as text, role and colours.
 void tst_CAmendListCtrl::addRow(const QString &attribute, EntryStatus status)
 {
-    const QList<QStandardItem *> row{new QStandardItem(attribute), new QStandardItem(u"HHHH"_s),
-                                     new QStandardItem(), new QStandardItem(statusText(status))};
+    const QList<QStandardItem *> row { new QStandardItem(attribute), new QStandardItem(u"HHHH"_s),
+                                       new QStandardItem(), new QStandardItem(statusText(status)) };
     for (QStandardItem *item : row) {
         item->setData(int(status), EntryStatusRole);
         if (statusBackground(status).isValid())
@@ -133,14 +133,14 @@ void tst_CAmendListCtrl::headerClicks_data()
     QTest::addColumn<bool>("ascending");
     QTest::addColumn<QStringList>("order");
 
-    const QStringList byStatus{u"beta"_s, u"delta"_s, u"gamma"_s, u"alpha"_s};
-    const QStringList byStatusReversed{u"alpha"_s, u"gamma"_s, u"delta"_s, u"beta"_s};
-    const QStringList byAttribute{u"alpha"_s, u"beta"_s, u"delta"_s, u"gamma"_s};
-    QTest::newRow("first click") << QList<int>{3} << 3 << true << byStatus;
-    QTest::newRow("second click") << QList<int>{3, 3} << 3 << false << byStatusReversed;
-    QTest::newRow("third click") << QList<int>{3, 3, 3} << 3 << true << byStatus;
-    QTest::newRow("other after ascending") << QList<int>{3, 0} << 0 << true << byAttribute;
-    QTest::newRow("other after descending") << QList<int>{3, 3, 0} << 0 << true << byAttribute;
+    const QStringList byStatus { u"beta"_s, u"delta"_s, u"gamma"_s, u"alpha"_s };
+    const QStringList byStatusReversed { u"alpha"_s, u"gamma"_s, u"delta"_s, u"beta"_s };
+    const QStringList byAttribute { u"alpha"_s, u"beta"_s, u"delta"_s, u"gamma"_s };
+    QTest::newRow("first click") << QList<int> { 3 } << 3 << true << byStatus;
+    QTest::newRow("second click") << QList<int> { 3, 3 } << 3 << false << byStatusReversed;
+    QTest::newRow("third click") << QList<int> { 3, 3, 3 } << 3 << true << byStatus;
+    QTest::newRow("other after ascending") << QList<int> { 3, 0 } << 0 << true << byAttribute;
+    QTest::newRow("other after descending") << QList<int> { 3, 3, 0 } << 0 << true << byAttribute;
 }
 
 void tst_CAmendListCtrl::headerClicks()

@@ -61,14 +61,14 @@ void tst_CMyEdit::keys_data()
 
     const QStringList none;
     QTest::newRow("typed characters") << 3 << QKeySequence(Qt::Key_X, Qt::Key_Y) << u"abcxy"_s
-                                      << QStringList{u"abcx"_s, u"abcxy"_s};
+                                      << QStringList { u"abcx"_s, u"abcxy"_s };
     QTest::newRow("backspace") << 3 << QKeySequence(Qt::Key_Backspace) << u"ab"_s
-                               << QStringList{u"ab"_s};
+                               << QStringList { u"ab"_s };
     QTest::newRow("ctrl+v") << 3 << QKeySequence(u"Ctrl+V"_s) << u"abcXY"_s
-                            << QStringList{u"abcXY"_s};
-    QTest::newRow("ctrl+x") << 1 << QKeySequence(u"Ctrl+X"_s) << u"a"_s << QStringList{u"a"_s};
-    QTest::newRow("enter adds no line") << 3 << QKeySequence(Qt::Key_Return) << u"abc"_s
-                                        << QStringList{u"abc"_s};
+                            << QStringList { u"abcXY"_s };
+    QTest::newRow("ctrl+x") << 1 << QKeySequence(u"Ctrl+X"_s) << u"a"_s << QStringList { u"a"_s };
+    QTest::newRow("enter adds no line")
+        << 3 << QKeySequence(Qt::Key_Return) << u"abc"_s << QStringList { u"abc"_s };
     QTest::newRow("delete") << 2 << QKeySequence(Qt::Key_Delete) << u"ab"_s << none;
     QTest::newRow("cursor keys") << 3 << QKeySequence(Qt::Key_Left, Qt::Key_Home, Qt::Key_End)
                                  << u"abc"_s << none;
@@ -104,7 +104,7 @@ void tst_CMyEdit::inputMethod()
     QInputMethodEvent committed;
     committed.setCommitString(u"中"_s);
     QCoreApplication::sendEvent(editor.edit, &committed);
-    QCOMPARE(editor.textsSeen, QStringList{u"中"_s});
+    QCOMPARE(editor.textsSeen, QStringList { u"中"_s });
 }
 
 void tst_CMyEdit::paste_data()
@@ -152,8 +152,8 @@ void tst_CMyEdit::oneLine_data()
 {
     QTest::addColumn<QFont>("font");
 
-    for (const QString &family : {u"DejaVu Sans"_s, u"Droid Sans Fallback"_s}) {
-        for (const int points : {8, 9, 10}) {
+    for (const QString &family : { u"DejaVu Sans"_s, u"Droid Sans Fallback"_s }) {
+        for (const int points : { 8, 9, 10 }) {
             QFont font(family);
             font.setPointSize(points);
             QTest::addRow("%s %d", qPrintable(family), points) << font;

@@ -1,7 +1,7 @@
 #include "controls/CViewDlg.h"
-#include "controls/ViewControls.h"
 #include "controls/DialogTemplate.h"
 #include "controls/StaticTextBox.h"
+#include "controls/ViewControls.h"
 #include "editor/ClientFonts.h"
 
 #include <QLabel>
@@ -45,8 +45,8 @@ void tst_CViewDlg::boxes()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
-    for (const auto &[id, text] : {std::pair{int(ViewControl::SampleBox), sample},
-                                    std::pair{int(ViewControl::ValueBox), value}}) {
+    for (const auto &[id, text] : { std::pair { int(ViewControl::SampleBox), sample },
+                                    std::pair { int(ViewControl::ValueBox), value } }) {
         QCOMPARE(control<StaticTextBox>(&dialog, id)->text(), text);
     }
 
@@ -119,8 +119,9 @@ void tst_CViewDlg::look()
     QCOMPARE(dialog.windowTitle(), u"View the text display result"_s);
 
     const QLabel *explanation = control<QLabel>(&dialog, ViewControl::Explanation);
-    QCOMPARE(explanation->text(), u"If the length of the text in the second box exceeds the "
-                                  "first box, the text will not be fully displayed. "_s);
+    QCOMPARE(explanation->text(),
+             u"If the length of the text in the second box exceeds the "
+             "first box, the text will not be fully displayed. "_s);
     QCOMPARE(explanation->palette().color(QPalette::WindowText), QColor(190, 0, 0));
     QCOMPARE(explanation->font().family(), ClientFace::Explanation);
     QVERIFY(QFontMetrics(explanation->font()).height() <= 18);

@@ -29,7 +29,7 @@ namespace {
 struct Windows
 {
     QWidget main;
-    QWidget owner{&main, Qt::Window};
+    QWidget owner { &main, Qt::Window };
 
     Windows()
     {

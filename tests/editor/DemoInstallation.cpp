@@ -1,10 +1,9 @@
 #include "DemoInstallation.h"
-#include "app/MainWindowControls.h"
-
-#include "controls/DialogTemplate.h"
 
 #include "ComboChoice.h"
 #include "TestFiles.h"
+#include "app/MainWindowControls.h"
+#include "controls/DialogTemplate.h"
 
 #include <QComboBox>
 #include <QDir>

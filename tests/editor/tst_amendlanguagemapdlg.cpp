@@ -1,16 +1,14 @@
 #include "DemoInstallation.h"
-#include "controls/ViewControls.h"
-#include "editorwindow/EditorControls.h"
-
+#include "ModalDialogs.h"
+#include "TestFiles.h"
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"
 #include "controls/CViewDlg.h"
-#include "controls/StaticTextBox.h"
 #include "controls/DialogTemplate.h"
+#include "controls/StaticTextBox.h"
+#include "controls/ViewControls.h"
 #include "editor/FormatSymbols.h"
-
-#include "ModalDialogs.h"
-#include "TestFiles.h"
+#include "editorwindow/EditorControls.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -89,7 +87,8 @@ void tst_AmendLanguageMapDlg::existingLanguage()
     }
     QCOMPARE(control<QLabel>(editor.get(), EditorControl::Warning)->text(),
              QString::fromUtf8(ClientConfig::NoticeForNewTool));
-    QCOMPARE(control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage)->currentText(), u"English (United States)"_s);
+    QCOMPARE(control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage)->currentText(),
+             u"English (United States)"_s);
 
     // The planted faults of the demo: a changed symbol, a dropped escape, a
     // dropped brace and a value wider than its sample.
@@ -108,7 +107,8 @@ void tst_AmendLanguageMapDlg::newLanguage()
 {
     auto editor = std::make_unique<CAmendLanguageMapDlg>(m_demo->mainWindow().editorContext(),
                                                          &m_demo->mainWindow());
-    AttributeMap attributes = m_demo->mainWindow().installation().languageStore().ReferenceKeyTable();
+    AttributeMap attributes
+        = m_demo->mainWindow().installation().languageStore().ReferenceKeyTable();
     m_demo->mainWindow().installation().webLanguageStore().AddWebKeys(attributes);
     editor->setSourceMap(attributes);
     editor->setEditedLanguage(m_demo->config().catalogue.rowOfCode(u"0x0410"_s)); // Italian
@@ -128,13 +128,13 @@ void tst_AmendLanguageMapDlg::referenceDefault_data()
     QTest::addColumn<QList<int>>("present");
     QTest::addColumn<QString>("reference");
 
-    QTest::newRow("another language: English") << u"German (Germany)"_s << QList<int>{0, 1, 55}
-                                               << u"English (United States)"_s;
-    QTest::newRow("English: Chinese") << u"English (United States)"_s << QList<int>{0, 1, 55}
-                                      << u"Chinese (PRC)"_s;
-    QTest::newRow("no English: the first") << u"German (Germany)"_s << QList<int>{0, 50, 55}
-                                           << u"Chinese (PRC)"_s;
-    QTest::newRow("alone: none") << u"German (Germany)"_s << QList<int>{55} << QString();
+    QTest::newRow("another language: English")
+        << u"German (Germany)"_s << QList<int> { 0, 1, 55 } << u"English (United States)"_s;
+    QTest::newRow("English: Chinese")
+        << u"English (United States)"_s << QList<int> { 0, 1, 55 } << u"Chinese (PRC)"_s;
+    QTest::newRow("no English: the first")
+        << u"German (Germany)"_s << QList<int> { 0, 50, 55 } << u"Chinese (PRC)"_s;
+    QTest::newRow("alone: none") << u"German (Germany)"_s << QList<int> { 55 } << QString();
 }
 
 void tst_AmendLanguageMapDlg::referenceDefault()
@@ -144,9 +144,11 @@ void tst_AmendLanguageMapDlg::referenceDefault()
     QFETCH(QString, reference);
 
     m_demo->select(edited);
-    m_demo->mainWindow().installation().presentLanguages() = PresentLanguages(present.cbegin(), present.cend());
+    m_demo->mainWindow().installation().presentLanguages()
+        = PresentLanguages(present.cbegin(), present.cend());
     const auto editor = m_demo->openEditor();
-    QCOMPARE(control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage)->currentText(), reference);
+    QCOMPARE(control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage)->currentText(),
+             reference);
     if (reference.isEmpty()) {
         for (const EditorRow &row : editor->rows().rows())
             QVERIFY(row.reference.isEmpty());
@@ -300,11 +302,14 @@ void tst_AmendLanguageMapDlg::layoutFollowsTheSize()
     editor->resize(1200, 800);
     QCOMPARE(control<CAmendListCtrl>(editor.get(), EditorControl::List)->geometry(),
              QRect(10, 270, 1180, 485));
-    QCOMPARE(control<QWidget>(editor.get(), EditorControl::Save)->geometry(), QRect(970, 760, 100, 30));
-    QCOMPARE(control<QWidget>(editor.get(), EditorControl::Cancel)->geometry(), QRect(1090, 760, 100, 30));
+    QCOMPARE(control<QWidget>(editor.get(), EditorControl::Save)->geometry(),
+             QRect(970, 760, 100, 30));
+    QCOMPARE(control<QWidget>(editor.get(), EditorControl::Cancel)->geometry(),
+             QRect(1090, 760, 100, 30));
     // Before the first resize the rule has run too: Cancel is inside the window.
     const auto second = m_demo->openEditor();
-    QVERIFY(second->rect().contains(control<QWidget>(second.get(), EditorControl::Cancel)->geometry()));
+    QVERIFY(
+        second->rect().contains(control<QWidget>(second.get(), EditorControl::Cancel)->geometry()));
 }
 
 void tst_AmendLanguageMapDlg::tabFollowsTheTable_data()

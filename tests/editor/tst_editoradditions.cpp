@@ -3,19 +3,17 @@
 // reference as the value.
 
 #include "DemoInstallation.h"
-
+#include "ModalDialogs.h"
+#include "TestFiles.h"
 #include "application/Installation.h"
 #include "controls/CMyEdit.h"
+#include "controls/DialogResults.h"
+#include "controls/DialogTemplate.h"
 #include "controls/FileDialogs.h"
 #include "editor/ClientFonts.h"
 #include "editor/ReferenceChoice.h"
-#include "exchange/XliffExport.h"
-#include "controls/DialogTemplate.h"
-#include "controls/DialogResults.h"
 #include "editorwindow/EditorControls.h"
-
-#include "ModalDialogs.h"
-#include "TestFiles.h"
+#include "exchange/XliffExport.h"
 
 #include <QLabel>
 #include <QTest>
@@ -75,8 +73,8 @@ void tst_EditorAdditions::filterShowsAndMovesOverItsRows()
         QCOMPARE(filter.index(row, 0).data(EntryStatusRole).toInt(), int(EntryStatus::Error));
     const auto *count = editor->findChild<QLabel *>(u"shownCount"_s);
     QVERIFY(count->isVisible());
-    QCOMPARE(count->text(), u"%1 of %2 rows shown"_s.arg(filter.rowCount())
-                                .arg(editor->rows().rowCount()));
+    QCOMPARE(count->text(),
+             u"%1 of %2 rows shown"_s.arg(filter.rowCount()).arg(editor->rows().rowCount()));
 
     // The fields show the first row shown; Down goes to the next one shown.
     QCOMPARE(editor->currentRow(), filter.mapToSource(filter.index(0, 0)).row());
@@ -212,8 +210,9 @@ void tst_EditorAdditions::importCommitsAsTyped()
     auto *report = editor->findChild<QDialog *>();
     QVERIFY(report && report->isVisible());
     QCOMPARE(report->findChild<QTreeWidget *>()->topLevelItemCount(), 4);
-    QVERIFY(report->findChild<QLabel *>(u"summary"_s)->text().startsWith(
-        u"2 imported, 1 of them failing a check\n1 unchanged"_s));
+    QVERIFY(report->findChild<QLabel *>(u"summary"_s)
+                ->text()
+                .startsWith(u"2 imported, 1 of them failing a check\n1 unchanged"_s));
 
     editor->history().undo();
     editor->history().undo();
@@ -230,11 +229,10 @@ void tst_EditorAdditions::exportedAndImportedBackChangesNothing()
     const QString file = m_demo->path(u"de.xlf"_s);
     const Result<XliffExport> exported = writeXliff(
         file,
-        XliffExportInput::read(installation.languageStore(), &installation.webLanguageStore(),
-                               catalogue, german,
-                               defaultReferenceLanguage(catalogue,
-                                                        installation.presentLanguages(), german),
-                               editor->lengthLimits()));
+        XliffExportInput::read(
+            installation.languageStore(), &installation.webLanguageStore(), catalogue, german,
+            defaultReferenceLanguage(catalogue, installation.presentLanguages(), german),
+            editor->lengthLimits()));
     QVERIFY(exported);
     QVERIFY(exported->units > 200);
 

@@ -1,12 +1,10 @@
 #include "DemoInstallation.h"
-#include "editorwindow/EditorControls.h"
-
-#include "controls/DialogResults.h"
+#include "TestFiles.h"
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"
+#include "controls/DialogResults.h"
 #include "controls/DialogTemplate.h"
-
-#include "TestFiles.h"
+#include "editorwindow/EditorControls.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -69,7 +67,8 @@ void tst_EditorEditing::enterInTheSearchFieldUpperCasesAttributes()
     auto *search = control<QLineEdit>(editor.get(), EditorControl::SearchText);
     search->setText(u"ids_cancel"_s);
 
-    QTest::mouseClick(control<QPushButton>(editor.get(), EditorControl::SearchNext), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(editor.get(), EditorControl::SearchNext),
+                      Qt::LeftButton);
     QCOMPARE(m_demo->messages.size(), 1);
     QCOMPARE(m_demo->messages.last().text, u"No matching objects."_s);
 
@@ -175,9 +174,10 @@ void tst_EditorEditing::modifyMarksAnUnchangedRow()
 
     // Dropping a symbol gives ERROR even when the value is also too long.
     const auto &rows = editor->rows().rows();
-    const int apply = int(std::find_if(rows.cbegin(), rows.cend(), [](const EditorRow &row) {
-                              return row.attribute == u"IDS_APPLY";
-                          }) - rows.cbegin());
+    const int apply
+        = int(std::find_if(rows.cbegin(), rows.cend(),
+                           [](const EditorRow &row) { return row.attribute == u"IDS_APPLY"; })
+              - rows.cbegin());
     editor->SelectRow(apply);
     control<CMyEdit>(editor.get(), EditorControl::Value)->setText(u"Übernehmen %d Übernehmen"_s);
     editor->CommitValue();
@@ -187,10 +187,11 @@ void tst_EditorEditing::modifyMarksAnUnchangedRow()
 void tst_EditorEditing::upAndDownFromEveryControl()
 {
     const auto editor = openGerman();
-    const QList<QWidget *> targets{control<QLineEdit>(editor.get(), EditorControl::SearchText),
-                                   control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage),
-                                   control<CMyEdit>(editor.get(), EditorControl::Value),
-                                   control<CAmendListCtrl>(editor.get(), EditorControl::List)};
+    const QList<QWidget *> targets { control<QLineEdit>(editor.get(), EditorControl::SearchText),
+                                     control<QComboBox>(editor.get(),
+                                                        EditorControl::ReferenceLanguage),
+                                     control<CMyEdit>(editor.get(), EditorControl::Value),
+                                     control<CAmendListCtrl>(editor.get(), EditorControl::List) };
     for (QWidget *target : targets) {
         editor->SelectRow(3);
         target->setFocus();
@@ -200,7 +201,8 @@ void tst_EditorEditing::upAndDownFromEveryControl()
         QTest::keyClick(target, Qt::Key_Up);
         QCOMPARE(editor->currentRow(), 2);
     }
-    QCOMPARE(control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage)->currentText(), u"English (United States)"_s);
+    QCOMPARE(control<QComboBox>(editor.get(), EditorControl::ReferenceLanguage)->currentText(),
+             u"English (United States)"_s);
 
     auto *value = control<CMyEdit>(editor.get(), EditorControl::Value);
     editor->SelectRow(0);
@@ -307,8 +309,8 @@ void tst_EditorEditing::missingFiles_data()
 
     QTest::newRow("reference file") << u"language/English (United States).ini"_s << QByteArray();
     QTest::newRow("edited file") << u"language/German (Germany).ini"_s << QByteArray();
-    QTest::newRow("odd length limits") << QString()
-                                       << QByteArray("[text]\nno equals\nA=B=C\n=x\nIDS_OK=\n");
+    QTest::newRow("odd length limits")
+        << QString() << QByteArray("[text]\nno equals\nA=B=C\n=x\nIDS_OK=\n");
 }
 
 void tst_EditorEditing::missingFiles()
@@ -332,7 +334,8 @@ void tst_EditorEditing::missingFiles()
     editor->CommitValue();
     editor->Save();
     QCOMPARE(editor->result(), int(DialogResult::Done));
-    QVERIFY(TestFiles::read(m_demo->path(u"language/German (Germany).ini"_s)).contains("IDS_OK=Gut"));
+    QVERIFY(
+        TestFiles::read(m_demo->path(u"language/German (Germany).ini"_s)).contains("IDS_OK=Gut"));
 }
 
 QTEST_MAIN(tst_EditorEditing)

@@ -16,13 +16,13 @@ namespace {
 // a5 blank with the reference that a2 and a4 share.
 void fill(EditorRowModel &model)
 {
-    model.setEntries({{10, u"a0"_s, QString()},
-                      {11, u"a1"_s, u"x"_s},
-                      {12, u"a2"_s, u"Same"_s},
-                      {13, u"a3"_s, u"long"_s},
-                      {14, u"a4"_s, u"Gleich"_s},
-                      {15, u"a5"_s, u" "_s}});
-    model.setReferences({{12, u"Same"_s}, {14, u"Same"_s}, {15, u"Same"_s}});
+    model.setEntries({ { 10, u"a0"_s, QString() },
+                       { 11, u"a1"_s, u"x"_s },
+                       { 12, u"a2"_s, u"Same"_s },
+                       { 13, u"a3"_s, u"long"_s },
+                       { 14, u"a4"_s, u"Gleich"_s },
+                       { 15, u"a5"_s, u" "_s } });
+    model.setReferences({ { 12, u"Same"_s }, { 14, u"Same"_s }, { 15, u"Same"_s } });
     model.setStatus(1, EntryStatus::Error);
     model.setStatus(3, EntryStatus::TooLong);
     model.setStatus(4, EntryStatus::Modified);
@@ -60,12 +60,12 @@ void tst_EditorRowFilter::kinds_data()
 
     using F = EditorRowFilter;
     QTest::newRow("all") << F::AllRows
-                         << QStringList{u"a0"_s, u"a1"_s, u"a2"_s, u"a3"_s, u"a4"_s, u"a5"_s};
-    QTest::newRow("blank") << F::BlankValues << QStringList{u"a0"_s, u"a5"_s};
-    QTest::newRow("error") << F::Errors << QStringList{u"a1"_s};
-    QTest::newRow("too long") << F::TooLong << QStringList{u"a3"_s};
-    QTest::newRow("any status") << F::AnyStatus << QStringList{u"a1"_s, u"a3"_s, u"a4"_s};
-    QTest::newRow("same as reference") << F::SameAsReference << QStringList{u"a2"_s};
+                         << QStringList { u"a0"_s, u"a1"_s, u"a2"_s, u"a3"_s, u"a4"_s, u"a5"_s };
+    QTest::newRow("blank") << F::BlankValues << QStringList { u"a0"_s, u"a5"_s };
+    QTest::newRow("error") << F::Errors << QStringList { u"a1"_s };
+    QTest::newRow("too long") << F::TooLong << QStringList { u"a3"_s };
+    QTest::newRow("any status") << F::AnyStatus << QStringList { u"a1"_s, u"a3"_s, u"a4"_s };
+    QTest::newRow("same as reference") << F::SameAsReference << QStringList { u"a2"_s };
 }
 
 void tst_EditorRowFilter::kinds()
@@ -75,7 +75,8 @@ void tst_EditorRowFilter::kinds()
 
     EditorRowModel model;
     EditorRowFilter filter(&model);
-    QAbstractItemModelTester tester(&filter, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(&filter,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     fill(model);
     filter.setKind(kind);
     QCOMPARE(shown(filter), rows);
@@ -91,7 +92,7 @@ void tst_EditorRowFilter::aCommitDoesNotHideItsRow()
     fill(model);
     filter.setKind(EditorRowFilter::Errors);
     QCOMPARE(model.commitValue(1, u"fixed"_s, {}, FixedTextMeasurer()), EntryStatus::Modified);
-    QCOMPARE(shown(filter), QStringList{u"a1"_s});
+    QCOMPARE(shown(filter), QStringList { u"a1"_s });
     filter.setKind(EditorRowFilter::Errors);
     QCOMPARE(shown(filter), QStringList());
 }
@@ -104,7 +105,7 @@ void tst_EditorRowFilter::sortingUnderAFilter()
     fill(model);
     filter.setKind(EditorRowFilter::AnyStatus);
     filter.sort(EditorRowModel::AttributeColumn, Qt::DescendingOrder);
-    QCOMPARE(shown(filter), (QStringList{u"a4"_s, u"a3"_s, u"a1"_s}));
+    QCOMPARE(shown(filter), (QStringList { u"a4"_s, u"a3"_s, u"a1"_s }));
     QCOMPARE(model.row(0).attribute, u"a5"_s);
 }
 
@@ -115,10 +116,10 @@ void tst_EditorRowFilter::undoRestoresValueAndStatus()
     QUndoStack history;
     QList<int> shownRows;
     const auto commit = [&](int row, const QString &value, EntryStatus status) {
-        const RowState before{model.row(row).value, model.row(row).status};
+        const RowState before { model.row(row).value, model.row(row).status };
         model.setRowState(row, value, status);
-        history.push(new CommitCommand(model, model.row(row).ordinal, before,
-                                       {value, status}, [&](int r) { shownRows.append(r); }));
+        history.push(new CommitCommand(model, model.row(row).ordinal, before, { value, status },
+                                       [&](int r) { shownRows.append(r); }));
     };
     commit(1, u"y"_s, EntryStatus::Modified);
     commit(1, u"z"_s, EntryStatus::TooLong);
@@ -133,7 +134,7 @@ void tst_EditorRowFilter::undoRestoresValueAndStatus()
     QCOMPARE(model.row(4).status, EntryStatus::Error);
     history.redo();
     QCOMPARE(model.row(4).value, u"y"_s);
-    QCOMPARE(shownRows, (QList<int>{4, 4, 4}));
+    QCOMPARE(shownRows, (QList<int> { 4, 4, 4 }));
 }
 
 void tst_EditorRowFilter::blankAfterTheSelection_data()

@@ -77,7 +77,8 @@ void tst_EditorRowModel::populates()
              QVariant::fromValue(EntryOrdinal(13)));
     QCOMPARE(model->headerData(EditorRowModel::StatusColumn, Qt::Horizontal), u"Status"_s);
 
-    model->setEntries(entryRows({ { FirstWebOrdinal, u"web"_s }, { 2, u"IDS_B"_s }, { 1, u"IDS_A"_s } }, {}));
+    model->setEntries(
+        entryRows({ { FirstWebOrdinal, u"web"_s }, { 2, u"IDS_B"_s }, { 1, u"IDS_A"_s } }, {}));
     QCOMPARE(column(*model, EditorRowModel::AttributeColumn),
              (QStringList { u"IDS_A"_s, u"IDS_B"_s, u"web"_s }));
     QCOMPARE(column(*model, EditorRowModel::ValueColumn), QStringList(3));
@@ -110,8 +111,7 @@ void tst_EditorRowModel::itemStatus()
     QCOMPARE(model->GetItemStatus(0), status);
     QCOMPARE(model->index(0, 0).data(EditorRowModel::StatusRole).toInt(), int(status));
     QCOMPARE(model->index(0, EditorRowModel::StatusColumn).data().toString(), statusText(status));
-    QCOMPARE(model->index(0, 1).data(Qt::BackgroundRole).value<QColor>(),
-             statusBackground(status));
+    QCOMPARE(model->index(0, 1).data(Qt::BackgroundRole).value<QColor>(), statusBackground(status));
 }
 
 void tst_EditorRowModel::referenceLoad_data()
@@ -162,8 +162,7 @@ void tst_EditorRowModel::referenceLoadSignalsOncePerColumn()
     // The statuses change the rows' colours: the whole rows from the first
     // to the last marked.
     QCOMPARE(changed.at(1).at(0).toModelIndex(), model->index(1, 0));
-    QCOMPARE(changed.at(1).at(1).toModelIndex(),
-             model->index(3, EditorRowModel::ColumnCount - 1));
+    QCOMPARE(changed.at(1).at(1).toModelIndex(), model->index(3, EditorRowModel::ColumnCount - 1));
 }
 
 void tst_EditorRowModel::commit_data()

@@ -1,12 +1,10 @@
 #include "DemoInstallation.h"
-#include "editorwindow/EditorControls.h"
-
-#include "controls/DialogResults.h"
+#include "TestFiles.h"
 #include "controls/CMyEdit.h"
+#include "controls/DialogResults.h"
 #include "controls/DialogTemplate.h"
 #include "controls/FileDialogs.h"
-
-#include "TestFiles.h"
+#include "editorwindow/EditorControls.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -156,7 +154,8 @@ void tst_EditorSaving::failedWebSaveAfterTheIniFile()
     const auto editor = openGerman();
     auto *value = control<CMyEdit>(editor.get(), EditorControl::Value);
     const int web = rowOf(*editor, u"web.live.title"_s);
-    for (const auto &[row, text] : {std::pair{0, u"Jawohl"_s}, std::pair{web, u"Live neu"_s}}) {
+    for (const auto &[row, text] :
+         { std::pair { 0, u"Jawohl"_s }, std::pair { web, u"Live neu"_s } }) {
         editor->SelectRow(row);
         value->setText(text);
         editor->CommitValue();
@@ -219,7 +218,8 @@ void tst_EditorSaving::saveAs()
     QCOMPARE(editor->result(), int(DialogResult::Done));
     const QByteArray copy = TestFiles::read(target);
     QVERIFY(copy.startsWith("[text]\nIDS_OK=OK\nIDS_CANCEL=Abbrechen\n"));
-    const qsizetype keys = qsizetype(m_demo->mainWindow().installation().languageStore().ReferenceKeyTable().size());
+    const qsizetype keys
+        = qsizetype(m_demo->mainWindow().installation().languageStore().ReferenceKeyTable().size());
     QCOMPARE(copy.count('\n'), keys + 1);
     QVERIFY(!copy.contains("web."));
 }
@@ -243,8 +243,9 @@ void tst_EditorSaving::cancelAsksOnlyWithStatuses()
 
     m_demo->select(language);
     const auto editor = m_demo->openEditor();
-    const bool marked = std::any_of(editor->rows().rows().cbegin(), editor->rows().rows().cend(),
-                                    [](const EditorRow &row) { return row.status != EntryStatus::None; });
+    const bool marked
+        = std::any_of(editor->rows().rows().cbegin(), editor->rows().rows().cend(),
+                      [](const EditorRow &row) { return row.status != EntryStatus::None; });
     m_demo->answer = answer;
     QTest::mouseClick(control<QPushButton>(editor.get(), EditorControl::Cancel), Qt::LeftButton);
     QCOMPARE(editor->result(), result);

@@ -2,16 +2,14 @@
 // language, on a copy of the demo installation.
 
 #include "DemoInstallation.h"
-#include "app/MainWindowControls.h"
-#include "editorwindow/EditorControls.h"
-
+#include "ModalDialogs.h"
+#include "TestFiles.h"
 #include "app/CAddNewLanDlg.h"
+#include "app/MainWindowControls.h"
 #include "controls/CAmendListCtrl.h"
 #include "controls/CMyEdit.h"
 #include "controls/DialogTemplate.h"
-
-#include "ModalDialogs.h"
-#include "TestFiles.h"
+#include "editorwindow/EditorControls.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -73,9 +71,10 @@ void tst_EndToEnd::editOneEntry()
     m_demo->select(u"German (Germany)"_s);
     CLexivoDlg &main = m_demo->mainWindow();
     const auto &entries = main.entryList().entries();
-    const int timeout = int(std::find_if(entries.cbegin(), entries.cend(), [](const auto &entry) {
-                                return entry.attribute == u"IDS_MSG_TIMEOUT";
-                            }) - entries.cbegin());
+    const int timeout
+        = int(std::find_if(entries.cbegin(), entries.cend(),
+                           [](const auto &entry) { return entry.attribute == u"IDS_MSG_TIMEOUT"; })
+              - entries.cbegin());
 
     QStringList seen; // what the editor showed on the way
     QStringList markedMissing; // marked rows the file lacks: written with empty values
@@ -104,7 +103,7 @@ void tst_EndToEnd::editOneEntry()
     });
     doubleClick(control<QTableView>(&main, MainWindowControl::Entries), timeout);
 
-    QCOMPARE(seen, (QStringList{u"IDS_MSG_TIMEOUT"_s, u"ERROR"_s, u"MODIFIED"_s}));
+    QCOMPARE(seen, (QStringList { u"IDS_MSG_TIMEOUT"_s, u"ERROR"_s, u"MODIFIED"_s }));
     QCOMPARE(m_demo->messages.size(), 1); // the question for the first marked row
     QVERIFY(m_demo->messages.first().text.startsWith(u"Attribute: IDS_APPLY"_s));
 
@@ -122,13 +121,13 @@ void tst_EndToEnd::editOneEntry()
 
     // The web file of a marked web entry now holds the declaration and keeps
     // its texts; the main list shows the saved value without a reload.
-    const QByteArray live =
-        TestFiles::read(m_demo->path(u"Web/LanguageInfo/German_Germany/pages/live.xml"_s));
-    QVERIFY(live.startsWith("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<languageInfo>")
-            || live.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<languageInfo>"));
+    const QByteArray live
+        = TestFiles::read(m_demo->path(u"Web/LanguageInfo/German_Germany/pages/live.xml"_s));
+    QVERIFY(
+        live.startsWith("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<languageInfo>")
+        || live.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<languageInfo>"));
     QVERIFY(live.contains("\t\t<item id=\"web.live.title\">Liveansicht</item>\n"));
-    QCOMPARE(main.entryList().entries().at(timeout).value,
-             u"Zeitlimit nach %d Sekunden"_s);
+    QCOMPARE(main.entryList().entries().at(timeout).value, u"Zeitlimit nach %d Sekunden"_s);
 }
 
 void tst_EndToEnd::addALanguage()
@@ -167,17 +166,20 @@ void tst_EndToEnd::addALanguage()
     QCOMPARE(listed.at(2).value, QString());
 
     const QByteArray italian = TestFiles::read(m_demo->path(u"language/Italian (Italy).ini"_s));
-    QVERIFY(italian.startsWith("\xEF\xBB\xBF[text]\nIDS_OK=Va bene\nIDS_CANCEL=Annulla\nIDS_APPLY=\n"));
-    const qsizetype keys = qsizetype(main.installation().languageStore().ReferenceKeyTable().size());
+    QVERIFY(
+        italian.startsWith("\xEF\xBB\xBF[text]\nIDS_OK=Va bene\nIDS_CANCEL=Annulla\nIDS_APPLY=\n"));
+    const qsizetype keys
+        = qsizetype(main.installation().languageStore().ReferenceKeyTable().size());
     QCOMPARE(italian.count('\n'), keys + 1);
     const QByteArray index = TestFiles::read(m_demo->path(u"language/LanguageIndex.ini"_s));
     QVERIFY(index.contains("\n0x0410=Italian (Italy)\n"));
     QVERIFY(index.contains("\n0x0410=Italian_Italy\n"));
-    const QByteArray common =
-        TestFiles::read(m_demo->path(u"Web/LanguageInfo/Italian_Italy/common.xml"_s));
+    const QByteArray common
+        = TestFiles::read(m_demo->path(u"Web/LanguageInfo/Italian_Italy/common.xml"_s));
     QVERIFY(common.startsWith("\xEF\xBB\xBF"));
     QVERIFY(common.contains("\t\t<item id=\"web.login.title\""));
-    QVERIFY(main.installation().presentLanguages().count(m_demo->config().catalogue.rowOfCode(u"0x0410"_s)));
+    QVERIFY(main.installation().presentLanguages().count(
+        m_demo->config().catalogue.rowOfCode(u"0x0410"_s)));
 }
 
 // Opened by a double click, the editor has the caret at the end of the

@@ -37,8 +37,8 @@ Run run(const CheckFixture &fixture, const QStringList &arguments)
     QBuffer err(&result.err);
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
-    const QStringList all = QStringList{u"lexivo-check"_s} + arguments
-        + QStringList{u"--tool-files"_s, fixture.tools(), fixture.installation()};
+    const QStringList all = QStringList { u"lexivo-check"_s } + arguments
+        + QStringList { u"--tool-files"_s, fixture.tools(), fixture.installation() };
     result.exitCode = isExchangeCommand(all)
         ? runExchangeCommand(all, out, err, [] { return std::make_unique<FixedTextMeasurer>(); })
         : runCheckCommand(all, out, err, false);
@@ -56,17 +56,17 @@ void tst_ExchangeCommand::exportAndReport()
     const QString xliff = folder.filePath(u"de.xlf"_s);
     const QMap<QString, QByteArray> before = TestFiles::snapshot(fixture.installation());
 
-    const Run exported = run(fixture, {u"export-xliff"_s, German, u"--output"_s, xliff});
+    const Run exported = run(fixture, { u"export-xliff"_s, German, u"--output"_s, xliff });
     QCOMPARE(exported.exitCode, 0);
     QVERIFY2(exported.err.isEmpty(), exported.err.constData());
     const QByteArray bytes = TestFiles::read(xliff);
     QVERIFY(bytes.contains("<file original=\"German (Germany).ini\" source-language=\"en-US\""
                            " target-language=\"de-DE\""));
     QVERIFY(bytes.contains("<trans-unit id=\"web.count\""));
-    QCOMPARE(run(fixture, {u"export-xliff"_s, German}).out, bytes);
+    QCOMPARE(run(fixture, { u"export-xliff"_s, German }).out, bytes);
 
     // Read back unchanged: nothing to import, nothing to report but the sum.
-    const Run report = run(fixture, {u"import-report"_s, German, xliff});
+    const Run report = run(fixture, { u"import-report"_s, German, xliff });
     QCOMPARE(report.exitCode, 0);
     QVERIFY2(report.out.startsWith("8 units: 0 imported (0 of them failing a check), 8 unchanged"),
              report.out.constData());
@@ -81,54 +81,58 @@ void tst_ExchangeCommand::commands_data()
     QTest::addColumn<QStringList>("out");
     QTest::addColumn<QString>("err");
 
-    const QStringList report{u"import-report"_s, German, u"FILE"_s};
-    const QByteArray head =
-        "<xliff version=\"1.2\" xmlns=\"urn:oasis:names:tc:xliff:document:1.2\">"
-        "<file original=\"German (Germany).ini\" source-language=\"en-US\" datatype=\"plaintext\"";
+    const QStringList report { u"import-report"_s, German, u"FILE"_s };
+    const QByteArray head
+        = "<xliff version=\"1.2\" xmlns=\"urn:oasis:names:tc:xliff:document:1.2\">"
+          "<file original=\"German (Germany).ini\" source-language=\"en-US\" "
+          "datatype=\"plaintext\"";
     QTest::newRow("the checker's help names the commands")
-        << QStringList{u"--help"_s} << QByteArray() << 0 << QStringList{u"export-xliff"_s}
+        << QStringList { u"--help"_s } << QByteArray() << 0 << QStringList { u"export-xliff"_s }
         << QString();
     QTest::newRow("the command's help")
-        << QStringList{u"export-xliff"_s, u"--help"_s} << QByteArray() << 0
-        << QStringList{u"export-xliff [options]"_s, u"--only-open"_s} << QString();
+        << QStringList { u"export-xliff"_s, u"--help"_s } << QByteArray() << 0
+        << QStringList { u"export-xliff [options]"_s, u"--only-open"_s } << QString();
     QTest::newRow("only open entries")
-        << QStringList{u"export-xliff"_s, German, u"--only-open"_s} << QByteArray() << 0
-        << QStringList{u"id=\"IDS_SAVE\""_s, u"id=\"IDS_COUNT\""_s, u"id=\"IDS_NAME\""_s,
-                       u"id=\"web.count\""_s}
+        << QStringList { u"export-xliff"_s, German, u"--only-open"_s } << QByteArray() << 0
+        << QStringList { u"id=\"IDS_SAVE\""_s, u"id=\"IDS_COUNT\""_s, u"id=\"IDS_NAME\""_s,
+                         u"id=\"web.count\""_s }
         << QString();
-    QTest::newRow("no language") << QStringList{u"export-xliff"_s} << QByteArray() << 2
+    QTest::newRow("no language") << QStringList { u"export-xliff"_s } << QByteArray() << 2
                                  << QStringList() << u"Name the language with --language."_s;
     QTest::newRow("an unknown language")
-        << QStringList{u"export-xliff"_s, u"--language=Klingon"_s} << QByteArray() << 2
+        << QStringList { u"export-xliff"_s, u"--language=Klingon"_s } << QByteArray() << 2
         << QStringList() << u"\"Klingon\" is not a language of this installation."_s;
     QTest::newRow("the language as its own reference")
-        << QStringList{u"export-xliff"_s, German, u"--reference=German (Germany)"_s}
+        << QStringList { u"export-xliff"_s, German, u"--reference=German (Germany)"_s }
         << QByteArray() << 2 << QStringList() << u"is not another language"_s;
     QTest::newRow("an output that cannot be written")
-        << QStringList{u"export-xliff"_s, German, u"-o"_s, u"/no/such/folder/de.xlf"_s}
+        << QStringList { u"export-xliff"_s, German, u"-o"_s, u"/no/such/folder/de.xlf"_s }
         << QByteArray() << 2 << QStringList() << u"de.xlf"_s;
-    QTest::newRow("no file to report on") << report << QByteArray() << 2 << QStringList()
-                                          << u"de.xlf\" could not be read"_s;
+    QTest::newRow("no file to report on")
+        << report << QByteArray() << 2 << QStringList() << u"de.xlf\" could not be read"_s;
     QTest::newRow("not XLIFF") << report << QByteArray("[text]\n") << 2 << QStringList()
                                << u"not well-formed XML"_s;
     QTest::newRow("a clean import")
         << report
-        << head + " target-language=\"de-DE\"><body><trans-unit id=\"IDS_CLOSE\"><source/>"
-                  "<target>Schlie\xC3\x9F" "en</target></trans-unit></body></file></xliff>"
+        << head
+            + " target-language=\"de-DE\"><body><trans-unit id=\"IDS_CLOSE\"><source/>"
+              "<target>Schlie\xC3\x9F"
+              "en</target></trans-unit></body></file></xliff>"
         << 0
-        << QStringList{u"FILE:1: imported: IDS_CLOSE: \"\" becomes \"Schlie\u00dfen\""_s,
-                       u"1 units: 1 imported (0 of them failing a check)"_s}
+        << QStringList { u"FILE:1: imported: IDS_CLOSE: \"\" becomes \"Schlie\u00dfen\""_s,
+                         u"1 units: 1 imported (0 of them failing a check)"_s }
         << QString();
     QTest::newRow("another language, an unknown id, a failing value")
         << report
-        << head + " target-language=\"fr-FR\"><body>\n<trans-unit id=\"IDS_GONE\"><source/>"
-                  "<target>x</target></trans-unit>\n<trans-unit id=\"IDS_COUNT\"><source/>"
-                  "<target>Akten</target></trans-unit></body></file></xliff>"
+        << head
+            + " target-language=\"fr-FR\"><body>\n<trans-unit id=\"IDS_GONE\"><source/>"
+              "<target>x</target></trans-unit>\n<trans-unit id=\"IDS_COUNT\"><source/>"
+              "<target>Akten</target></trans-unit></body></file></xliff>"
         << 1
-        << QStringList{u"FILE: warning: The file is a translation into French (France)"_s,
-                       u"FILE:2: unknown-id: \"IDS_GONE\": no entry of the reference"_s,
-                       u"FILE:3: error: IDS_COUNT: \"Akten\" would be ERROR: the format symbols"
-                       " differ from the reference \"%d files\": lacks %d"_s}
+        << QStringList { u"FILE: warning: The file is a translation into French (France)"_s,
+                         u"FILE:2: unknown-id: \"IDS_GONE\": no entry of the reference"_s,
+                         u"FILE:3: error: IDS_COUNT: \"Akten\" would be ERROR: the format symbols"
+                         " differ from the reference \"%d files\": lacks %d"_s }
         << QString();
 }
 

@@ -40,37 +40,49 @@ QByteArray exported(bool onlyOpen)
 
 // What XLIFF 1.2 (transitional) allows of the elements the export writes:
 // required and allowed attributes, and the values of the enumerations.
-const QHash<QString, QSet<QString>> allowedAttributes{
-    {u"xliff"_s, {u"version"_s, u"xml:lang"_s}},
-    {u"file"_s, {u"original"_s, u"source-language"_s, u"datatype"_s, u"target-language"_s,
-                 u"tool-id"_s, u"tool"_s, u"date"_s, u"xml:space"_s, u"ts"_s, u"category"_s,
-                 u"product-name"_s, u"product-version"_s, u"build-num"_s}},
-    {u"body"_s, {}},
-    {u"trans-unit"_s, {u"id"_s, u"approved"_s, u"translate"_s, u"reformat"_s, u"resname"_s,
-                       u"datatype"_s, u"xml:space"_s, u"restype"_s, u"phase-name"_s,
-                       u"size-unit"_s, u"maxwidth"_s, u"minwidth"_s, u"maxbytes"_s,
-                       u"minbytes"_s}},
-    {u"source"_s, {u"xml:lang"_s, u"ts"_s}},
-    {u"target"_s, {u"state"_s, u"state-qualifier"_s, u"phase-name"_s, u"xml:lang"_s,
-                   u"resname"_s, u"ts"_s, u"equiv-trans"_s}},
-    {u"note"_s, {u"xml:lang"_s, u"from"_s, u"priority"_s, u"annotates"_s}},
-    {u"ph"_s, {u"id"_s, u"ctype"_s, u"crc"_s, u"assoc"_s, u"xid"_s}},
+const QHash<QString, QSet<QString>> allowedAttributes {
+    { u"xliff"_s, { u"version"_s, u"xml:lang"_s } },
+    { u"file"_s,
+      { u"original"_s, u"source-language"_s, u"datatype"_s, u"target-language"_s, u"tool-id"_s,
+        u"tool"_s, u"date"_s, u"xml:space"_s, u"ts"_s, u"category"_s, u"product-name"_s,
+        u"product-version"_s, u"build-num"_s } },
+    { u"body"_s, {} },
+    { u"trans-unit"_s,
+      { u"id"_s, u"approved"_s, u"translate"_s, u"reformat"_s, u"resname"_s, u"datatype"_s,
+        u"xml:space"_s, u"restype"_s, u"phase-name"_s, u"size-unit"_s, u"maxwidth"_s, u"minwidth"_s,
+        u"maxbytes"_s, u"minbytes"_s } },
+    { u"source"_s, { u"xml:lang"_s, u"ts"_s } },
+    { u"target"_s,
+      { u"state"_s, u"state-qualifier"_s, u"phase-name"_s, u"xml:lang"_s, u"resname"_s, u"ts"_s,
+        u"equiv-trans"_s } },
+    { u"note"_s, { u"xml:lang"_s, u"from"_s, u"priority"_s, u"annotates"_s } },
+    { u"ph"_s, { u"id"_s, u"ctype"_s, u"crc"_s, u"assoc"_s, u"xid"_s } },
 };
-const QHash<QString, QStringList> requiredAttributes{
-    {u"xliff"_s, {u"version"_s}},
-    {u"file"_s, {u"original"_s, u"source-language"_s, u"datatype"_s}},
-    {u"trans-unit"_s, {u"id"_s}},
-    {u"ph"_s, {u"id"_s}},
+const QHash<QString, QStringList> requiredAttributes {
+    { u"xliff"_s, { u"version"_s } },
+    { u"file"_s, { u"original"_s, u"source-language"_s, u"datatype"_s } },
+    { u"trans-unit"_s, { u"id"_s } },
+    { u"ph"_s, { u"id"_s } },
 };
-const QHash<QString, QStringList> parents{
-    {u"file"_s, {u"xliff"_s}}, {u"body"_s, {u"file"_s}}, {u"trans-unit"_s, {u"body"_s}},
-    {u"source"_s, {u"trans-unit"_s}}, {u"target"_s, {u"trans-unit"_s}},
-    {u"note"_s, {u"trans-unit"_s}}, {u"ph"_s, {u"source"_s, u"target"_s}},
+const QHash<QString, QStringList> parents {
+    { u"file"_s, { u"xliff"_s } },
+    { u"body"_s, { u"file"_s } },
+    { u"trans-unit"_s, { u"body"_s } },
+    { u"source"_s, { u"trans-unit"_s } },
+    { u"target"_s, { u"trans-unit"_s } },
+    { u"note"_s, { u"trans-unit"_s } },
+    { u"ph"_s, { u"source"_s, u"target"_s } },
 };
-const QSet<QString> states{u"final"_s, u"needs-adaptation"_s, u"needs-l10n"_s,
-                           u"needs-review-adaptation"_s, u"needs-review-l10n"_s,
-                           u"needs-review-translation"_s, u"needs-translation"_s, u"new"_s,
-                           u"signed-off"_s, u"translated"_s};
+const QSet<QString> states { u"final"_s,
+                             u"needs-adaptation"_s,
+                             u"needs-l10n"_s,
+                             u"needs-review-adaptation"_s,
+                             u"needs-review-l10n"_s,
+                             u"needs-review-translation"_s,
+                             u"needs-translation"_s,
+                             u"new"_s,
+                             u"signed-off"_s,
+                             u"translated"_s };
 
 QString qualified(const QXmlStreamAttribute &attribute)
 {
@@ -101,8 +113,7 @@ QStringList structureProblems(const QByteArray &bytes)
         const QString name = xml.name().toString();
         if (xml.namespaceUri() != u"urn:oasis:names:tc:xliff:document:1.2")
             problem(u"<%1> outside the XLIFF 1.2 namespace"_s.arg(name));
-        if (open.isEmpty() ? name != u"xliff"_s
-                           : !parents.value(name).contains(open.last())) {
+        if (open.isEmpty() ? name != u"xliff"_s : !parents.value(name).contains(open.last())) {
             problem(u"<%1> in <%2>"_s.arg(name, open.value(open.size() - 1)));
         }
         QSet<QString> given;
@@ -120,7 +131,7 @@ QStringList structureProblems(const QByteArray &bytes)
             problem(u"version %1"_s.arg(attributes.value(u"version"_s)));
         if (name == u"file") {
             unitIds.clear();
-            for (const QString &language : {u"source-language"_s, u"target-language"_s}) {
+            for (const QString &language : { u"source-language"_s, u"target-language"_s }) {
                 if (!isLanguageTag(attributes.value(language).toString()))
                     problem(language + u" is no xsd:language"_s);
             }
@@ -196,8 +207,8 @@ void tst_XliffExport::schemaStructure()
 void tst_XliffExport::leftOut()
 {
     XliffExportInput input = exchangeInput();
-    input.rows.append({20, u"IDS_BELL"_s, u"Ding\u0007"_s, u"Ding"_s});
-    input.rows.append({21, u"IDS_HALF"_s, u"Halb"_s, QString(QChar(0xD800))});
+    input.rows.append({ 20, u"IDS_BELL"_s, u"Ding\u0007"_s, u"Ding"_s });
+    input.rows.append({ 21, u"IDS_HALF"_s, u"Halb"_s, QString(QChar(0xD800)) });
     const XliffExport result = exportXliff(input);
     QCOMPARE(result.leftOut.size(), 2);
     QVERIFY(result.leftOut[0].startsWith(u"IDS_BELL: "_s));
@@ -213,8 +224,8 @@ void tst_XliffExport::writtenSafely()
     const Result<XliffExport> written = writeXliff(path, exchangeInput());
     QVERIFY(written);
     QCOMPARE(TestFiles::read(path), written->bytes);
-    const Result<XliffExport> refused =
-        writeXliff(folder.filePath(u"no/such/de.xlf"_s), exchangeInput());
+    const Result<XliffExport> refused
+        = writeXliff(folder.filePath(u"no/such/de.xlf"_s), exchangeInput());
     QVERIFY(!refused);
     QVERIFY(refused.error().contains(u"de.xlf"_s));
 }

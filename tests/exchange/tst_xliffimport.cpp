@@ -32,7 +32,7 @@ const LanguageCatalogue catalogue = LanguageCatalogue::builtIn();
 ImportTarget importTarget()
 {
     const XliffExportInput input = exchangeInput();
-    return {input.targetCode, u"German (Germany)"_s, input.layout, input.rows, &catalogue};
+    return { input.targetCode, u"German (Germany)"_s, input.layout, input.rows, &catalogue };
 }
 
 QByteArray document(const QByteArray &units, const QByteArray &original = "German (Germany).ini",
@@ -40,15 +40,18 @@ QByteArray document(const QByteArray &units, const QByteArray &original = "Germa
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<xliff version=\"1.2\" xmlns=\"urn:oasis:names:tc:xliff:document:1.2\">\n"
-           "<file original=\"" + original + "\" source-language=\"en-US\" " + fileAttributes
+           "<file original=\""
+        + original + "\" source-language=\"en-US\" " + fileAttributes
         + " datatype=\"plaintext\"><body>\n" + units + "\n</body></file></xliff>\n";
 }
 
 // A unit of IDS_COUNT ("%d files of %ld") with that target.
 QByteArray countUnit(const QByteArray &target, const QByteArray &attributes = {})
 {
-    return "<trans-unit id=\"IDS_COUNT\"" + attributes + "><source><ph id=\"1\">%d</ph> files of "
-           "<ph id=\"2\">%ld</ph></source><target>" + target + "</target></trans-unit>";
+    return "<trans-unit id=\"IDS_COUNT\"" + attributes
+        + "><source><ph id=\"1\">%d</ph> files of "
+          "<ph id=\"2\">%ld</ph></source><target>"
+        + target + "</target></trans-unit>";
 }
 
 } // namespace
@@ -67,9 +70,9 @@ void tst_XliffImport::roundTrip()
     const FixedTextMeasurer measurer;
     QTemporaryDir folder;
     const QString path = folder.filePath(u"de.xlf"_s);
-    const Result<XliffExport> exported = writeXliff(
-        path, exchangeInput(), onlyOpen ? ExportChoice::OpenEntries : ExportChoice::AllEntries,
-        &measurer);
+    const Result<XliffExport> exported
+        = writeXliff(path, exchangeInput(),
+                     onlyOpen ? ExportChoice::OpenEntries : ExportChoice::AllEntries, &measurer);
     QVERIFY(exported);
     const Result<ImportPlan> plan = planImportFile(path, importTarget());
     QVERIFY2(plan, qPrintable(plan ? QString() : plan.error()));
@@ -110,12 +113,12 @@ void tst_XliffImport::toolShapes_data()
         << document(countUnit("&lt;&amp;&gt;&quot;&apos;&#x263A;&#65;&#x1F600;"))
         << u"<&>\"'\u263AA\U0001F600"_s;
     QTest::newRow("CDATA") << document(countUnit("<![CDATA[<b> & ]]>x")) << u"<b> & x"_s;
-    QTest::newRow("segments")
-        << document("<trans-unit id=\"IDS_COUNT\"><source>One. Two.</source><seg-source>"
-                    "<mrk mtype=\"seg\" mid=\"1\">One. </mrk><mrk mtype=\"seg\" mid=\"2\">Two."
-                    "</mrk></seg-source><target><mrk mtype=\"seg\" mid=\"1\">Eins. </mrk>"
-                    "<mrk mtype=\"seg\" mid=\"2\">Zwei.</mrk></target></trans-unit>")
-        << u"Eins. Zwei."_s;
+    QTest::newRow("segments") << document(
+        "<trans-unit id=\"IDS_COUNT\"><source>One. Two.</source><seg-source>"
+        "<mrk mtype=\"seg\" mid=\"1\">One. </mrk><mrk mtype=\"seg\" mid=\"2\">Two."
+        "</mrk></seg-source><target><mrk mtype=\"seg\" mid=\"1\">Eins. </mrk>"
+        "<mrk mtype=\"seg\" mid=\"2\">Zwei.</mrk></target></trans-unit>")
+                              << u"Eins. Zwei."_s;
     QTest::newRow("pretty printing undone")
         << document(countUnit("\n        <ph id=\"2\">%ld</ph>  von\n        <ph id=\"1\">%d"
                               "</ph>\n      "))
@@ -126,9 +129,9 @@ void tst_XliffImport::toolShapes_data()
         << document(countUnit(" %d "), "German (Germany).ini",
                     "target-language=\"de-DE\" xml:space=\"preserve\"")
         << u" %d "_s;
-    QTest::newRow("groups")
-        << document("<group id=\"a\"><group>" + countUnit("%d Akten") + "</group></group>")
-        << u"%d Akten"_s;
+    QTest::newRow("groups") << document("<group id=\"a\"><group>" + countUnit("%d Akten")
+                                        + "</group></group>")
+                            << u"%d Akten"_s;
     QTest::newRow("target before source")
         << document("<trans-unit id=\"IDS_COUNT\"><target><x id=\"1\"/> Akten</target>"
                     "<source><ph id=\"1\">%d</ph> files</source></trans-unit>")
@@ -147,12 +150,11 @@ void tst_XliffImport::toolShapes_data()
                       "<x:body><x:trans-unit id=\"IDS_COUNT\"><x:source/><x:target>%d Akten"
                       "</x:target></x:trans-unit></x:body></x:file></x:xliff>")
         << u"%d Akten"_s;
-    const QString utf16 = QString::fromUtf8(document(countUnit("%d \u00c4pfel")))
-                              .replace(u"UTF-8"_s, u"UTF-16"_s);
-    QTest::newRow("UTF-16")
-        << QByteArray("\xFF\xFE")
-               + QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2)
-        << u"%d \u00c4pfel"_s;
+    const QString utf16
+        = QString::fromUtf8(document(countUnit("%d \u00c4pfel"))).replace(u"UTF-8"_s, u"UTF-16"_s);
+    QTest::newRow("UTF-16") << QByteArray("\xFF\xFE")
+            + QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2)
+                            << u"%d \u00c4pfel"_s;
 }
 
 void tst_XliffImport::toolShapes()
@@ -165,7 +167,7 @@ void tst_XliffImport::toolShapes()
     QCOMPARE(plan->units[0].value, value);
     QCOMPARE(plan->units[0].outcome, ImportOutcome::Imported);
     QCOMPARE(plan->units[0].ordinal, EntryOrdinal(1));
-    QCOMPARE(plan->changes(), (std::vector<std::pair<EntryOrdinal, QString>>{{1, value}}));
+    QCOMPARE(plan->changes(), (std::vector<std::pair<EntryOrdinal, QString>> { { 1, value } }));
 }
 
 void tst_XliffImport::outcomes_data()
@@ -182,9 +184,8 @@ void tst_XliffImport::outcomes_data()
     const int web = int(FirstWebOrdinal);
     QTest::newRow("an attribute the reference lacks")
         << document(unit("IDS_NONE", "x")) << int(ImportOutcome::UnknownId) << u"no entry"_s << -1;
-    QTest::newRow("a path as id")
-        << document(unit("../../language/German (Germany).ini", "x")) << int(ImportOutcome::UnknownId)
-        << u"no entry"_s << -1;
+    QTest::newRow("a path as id") << document(unit("../../language/German (Germany).ini", "x"))
+                                  << int(ImportOutcome::UnknownId) << u"no entry"_s << -1;
     QTest::newRow("no id") << document("<trans-unit><source/><target>x</target></trans-unit>")
                            << int(ImportOutcome::UnknownId) << u"no id"_s << -1;
     QTest::newRow("a second unit of one entry")
@@ -202,17 +203,17 @@ void tst_XliffImport::outcomes_data()
     QTest::newRow("a 1 MB target")
         << document(unit("IDS_OK", QByteArray(1024 * 1024, 'k'))) << int(ImportOutcome::Rejected)
         << u"1048576 characters long"_s << 0;
-    QTest::newRow("no target")
-        << document(unit("IDS_PATH", "x") + "<trans-unit id=\"IDS_OK\"><source/></trans-unit>")
-        << int(ImportOutcome::Untranslated) << u"no target"_s << 0;
-    QTest::newRow("a blank target") << document(unit("IDS_OK", " ")) << int(ImportOutcome::Untranslated)
-                                    << u"blank"_s << 0;
+    QTest::newRow("no target") << document(unit("IDS_PATH", "x")
+                                           + "<trans-unit id=\"IDS_OK\"><source/></trans-unit>")
+                               << int(ImportOutcome::Untranslated) << u"no target"_s << 0;
+    QTest::newRow("a blank target")
+        << document(unit("IDS_OK", " ")) << int(ImportOutcome::Untranslated) << u"blank"_s << 0;
     QTest::newRow("marked untranslated")
         << document("<trans-unit id=\"IDS_OK\"><source/><target state=\"needs-translation\">"
                     "OK?</target></trans-unit>")
         << int(ImportOutcome::Untranslated) << u"needing translation"_s << 0;
-    QTest::newRow("the same value") << document(unit("IDS_OK", "OK")) << int(ImportOutcome::Unchanged)
-                                    << QString() << 0;
+    QTest::newRow("the same value")
+        << document(unit("IDS_OK", "OK")) << int(ImportOutcome::Unchanged) << QString() << 0;
     QTest::newRow("an id of its web file before an INI entry's")
         << document(unit("IDS_OK", "Sehr gut"), "./sub/b.xml") << int(ImportOutcome::Imported)
         << QString() << web + 3;
@@ -253,30 +254,30 @@ void tst_XliffImport::badFiles_data()
     QTest::newRow("empty") << QByteArray(" \n") << u"The file is empty."_s;
     QTest::newRow("not XML") << QByteArray("[text]\nIDS_OK=OK\n") << u"not well-formed XML"_s;
     QTest::newRow("cut short") << document(unit).left(200) << u"not well-formed XML"_s;
-    QTest::newRow("XLIFF 2.0")
-        << QByteArray("<xliff version=\"2.0\" xmlns=\"urn:oasis:names:tc:xliff:document:2.0\""
-                      " srcLang=\"en\"><file id=\"f\"><unit id=\"u\"><segment><source>a</source>"
-                      "<target>b</target></segment></unit></file></xliff>")
-        << u"The file is XLIFF version 2.0; Lexivo reads XLIFF 1.2"_s;
+    QTest::newRow("XLIFF 2.0") << QByteArray(
+        "<xliff version=\"2.0\" xmlns=\"urn:oasis:names:tc:xliff:document:2.0\""
+        " srcLang=\"en\"><file id=\"f\"><unit id=\"u\"><segment><source>a</source>"
+        "<target>b</target></segment></unit></file></xliff>")
+                               << u"The file is XLIFF version 2.0; Lexivo reads XLIFF 1.2"_s;
     QTest::newRow("XLIFF 1.1")
         << QByteArray(document(unit)).replace("version=\"1.2\"", "version=\"1.1\"")
         << u"XLIFF version 1.1"_s;
     QTest::newRow("another root") << QByteArray("<resources><string/></resources>")
                                   << u"its root element is <resources>"_s;
     QTest::newRow("no units") << document({}) << u"no translation units"_s;
-    QTest::newRow("no targets")
-        << document("<trans-unit id=\"IDS_OK\"><source>OK</source></trans-unit>")
-        << u"none of its 1 units has a target"_s;
-    QTest::newRow("a control character") << withTarget("O&#7;K")
-                                         << u"invalid character reference"_s;
+    QTest::newRow("no targets") << document(
+        "<trans-unit id=\"IDS_OK\"><source>OK</source></trans-unit>")
+                                << u"none of its 1 units has a target"_s;
+    QTest::newRow("a control character")
+        << withTarget("O&#7;K") << u"invalid character reference"_s;
     QTest::newRow("a raw control character") << withTarget("O\x07K") << u"line 4"_s;
-    QTest::newRow("an unpaired surrogate") << withTarget("&#xD800;")
-                                           << u"invalid character reference"_s;
+    QTest::newRow("an unpaired surrogate")
+        << withTarget("&#xD800;") << u"invalid character reference"_s;
     QTest::newRow("a surrogate pair as references")
         << withTarget("&#xD83D;&#xDE00;") << u"invalid character reference"_s;
     QTest::newRow("not UTF-8") << withTarget("\xFF") << u"incorrectly encoded"_s;
-    QTest::newRow("an undeclared entity") << withTarget("&nbsp;")
-                                          << u"entity 'nbsp' not declared"_s;
+    QTest::newRow("an undeclared entity")
+        << withTarget("&nbsp;") << u"entity 'nbsp' not declared"_s;
 }
 
 void tst_XliffImport::badFiles()
@@ -309,9 +310,8 @@ void tst_XliffImport::targetLanguage()
 {
     QFETCH(QByteArray, attributes);
     QFETCH(QString, wrongLanguage);
-    const Result<ImportPlan> plan =
-        planImport(document(countUnit("%d Akten"), "German (Germany).ini", attributes),
-                   importTarget());
+    const Result<ImportPlan> plan = planImport(
+        document(countUnit("%d Akten"), "German (Germany).ini", attributes), importTarget());
     QVERIFY(plan);
     QCOMPARE(plan->wrongLanguage, wrongLanguage);
     // The units are planned all the same: the dialog asks whether to go on.

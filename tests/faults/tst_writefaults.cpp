@@ -1,11 +1,11 @@
 #include "DemoInstallation.h"
-#include "app/MainWindowControls.h"
-#include "editorwindow/EditorControls.h"
 #include "TestFiles.h"
 #include "WriteFault.h"
+#include "app/MainWindowControls.h"
 #include "config/LanguageCatalogue.h"
 #include "controls/CMyEdit.h"
 #include "controls/DialogTemplate.h"
+#include "editorwindow/EditorControls.h"
 #include "platform/ProfileFile.h"
 #include "store/LanguageStore.h"
 #include "store/WebLanguageStore.h"
@@ -231,7 +231,9 @@ void tst_WriteFaults::userIsTold()
         if (editor)
             editor->Save();
         else
-            QTest::mouseClick(control<QPushButton>(&demo.mainWindow(), MainWindowControl::AdjustOrder), Qt::LeftButton);
+            QTest::mouseClick(
+                control<QPushButton>(&demo.mainWindow(), MainWindowControl::AdjustOrder),
+                Qt::LeftButton);
     });
     QCOMPARE(TestFiles::changedFiles(before, folder), QStringList());
     // The demo holds a row too long for its field; the question comes first.

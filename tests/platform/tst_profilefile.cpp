@@ -160,13 +160,16 @@ void tst_ProfileFile::rewrite_data()
         << "[s]\n"_ba << QList { write("s", "a", "1\r\n[t]\nb=2"), write("t", "B", "3") }
         << "[s]\na=1\r\n[t]\nb=3\n"_ba;
     QTest::newRow("UTF-16LE round trip")
-        << TestFiles::utf16File(u"; \u00e9\r\n[Text]\r\na=\xD800\r\n") << QList { write("text", "b", "\u4e2d") }
+        << TestFiles::utf16File(u"; \u00e9\r\n[Text]\r\na=\xD800\r\n")
+        << QList { write("text", "b", "\u4e2d") }
         << TestFiles::utf16File(u"; \u00e9\r\n[Text]\r\na=\xD800\r\nb=\u4e2d\r\n");
     QTest::newRow("UTF-16LE empty key and value")
-        << TestFiles::utf16File(u"[s]\r\n") << QList { write("s", "k", {}), write("s", {}, {}), remove("s", "k") }
+        << TestFiles::utf16File(u"[s]\r\n")
+        << QList { write("s", "k", {}), write("s", {}, {}), remove("s", "k") }
         << TestFiles::utf16File(u"[s]\r\n=\r\n");
     QTest::newRow("UTF-16LE narrow write keeps a leading U+FEFF")
-        << TestFiles::utf16File(u"[s]\n") << QList { writeNarrow("s", "\xEF\xBB\xBFk", "\xEF\xBB\xBFv") }
+        << TestFiles::utf16File(u"[s]\n")
+        << QList { writeNarrow("s", "\xEF\xBB\xBFk", "\xEF\xBB\xBFv") }
         << TestFiles::utf16File(u"[s]\n\uFEFFk=\uFEFFv\n");
     QTest::newRow("UTF-16LE narrow writes, odd last byte kept")
         << TestFiles::utf16File(u"[s]\na=1").append('\x01')
@@ -223,8 +226,9 @@ void tst_ProfileFile::readSection_data()
         << "[s]\na\0b=1\n"_ba << u"s"_s << QStringList { u"a\0b=1"_s };
     QTest::newRow("UTF-8 mark before the first header")
         << "\xEF\xBB\xBF[s]\na=1"_ba << u"s"_s << QStringList { u"a=1"_s };
-    QTest::newRow("U+FEFF leading a line is text")
-        << "[s]\n\xEF\xBB\xBF" "a=1\n"_ba << u"s"_s << QStringList { u"\uFEFFa=1"_s };
+    QTest::newRow("U+FEFF leading a line is text") << "[s]\n\xEF\xBB\xBF"
+                                                      "a=1\n"_ba
+                                                   << u"s"_s << QStringList { u"\uFEFFa=1"_s };
     QTest::newRow("UTF-16LE, units holding the bytes of CR and LF")
         << TestFiles::utf16File(u"[\u4e0a]\r\na=\u4e0d\u0d0a\r\n") << u"\u4e0a"_s
         << QStringList { u"a=\u4e0d\u0d0a"_s };

@@ -40,11 +40,25 @@ void tst_TextCodec::decodeUtf8Trimmed()
 // pieces: dropping ASCII blanks before decoding must never change the text.
 void tst_TextCodec::decodeUtf8TrimmedMatchesTrimmingText()
 {
-    const QList<QByteArray> pieces = { " ",        "\t",       "\r",           "\v",
-                                       "a",        "=",        "\xC2\xA0",     "\xC2\x85",
-                                       "\xC2",     "\xA0",     "\xE3\x80\x80", "\xE3\x80",
-                                       "\x80",     "\xFF",     "\xEF\xBB\xBF", "\xE2\x80\xA8",
-                                       "\xF0\x9F\x98\x80", "\xF0\x9F", "\xE5\x80\xBC" };
+    const QList<QByteArray> pieces = { " ",
+                                       "\t",
+                                       "\r",
+                                       "\v",
+                                       "a",
+                                       "=",
+                                       "\xC2\xA0",
+                                       "\xC2\x85",
+                                       "\xC2",
+                                       "\xA0",
+                                       "\xE3\x80\x80",
+                                       "\xE3\x80",
+                                       "\x80",
+                                       "\xFF",
+                                       "\xEF\xBB\xBF",
+                                       "\xE2\x80\xA8",
+                                       "\xF0\x9F\x98\x80",
+                                       "\xF0\x9F",
+                                       "\xE5\x80\xBC" };
     QRandomGenerator random(20261209);
     for (int round = 0; round < 100000; ++round) {
         QByteArray bytes;
@@ -54,7 +68,7 @@ void tst_TextCodec::decodeUtf8TrimmedMatchesTrimmingText()
         const QString text = ::decodeUtf8Trimmed(bytes);
         if (text != expected || text.isNull() != expected.isNull())
             QFAIL(qPrintable(u"bytes %1: %2 instead of %3"_s.arg(QString::fromLatin1(bytes.toHex()),
-                                                                   text, expected)));
+                                                                 text, expected)));
     }
 }
 

@@ -31,7 +31,8 @@ inline constexpr int LostKeyMilliseconds = 10000;
 inline bool pressKeyOn(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
     window->activateWindow(); // a real window manager does this on showing it
-    if (!QTest::qWaitFor([window] { return QGuiApplication::focusWindow() == window->windowHandle(); }))
+    if (!QTest::qWaitFor(
+            [window] { return QGuiApplication::focusWindow() == window->windowHandle(); }))
         return false;
     QTest::keyClick(QGuiApplication::focusWindow(), key, modifiers);
     return true;

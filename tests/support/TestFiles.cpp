@@ -37,14 +37,14 @@ void write(const QString &path, const QByteArray &bytes)
 void makeReadOnly(const QString &path)
 {
     constexpr auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteUser
-                               | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     QFile::setPermissions(path, QFile::permissions(path) & ~writeBits);
 }
 
 void makeWritable(const QString &path)
 {
-    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner
-                                    | QFileDevice::WriteUser);
+    QFile::setPermissions(
+        path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
 }
 
 QMap<QString, QByteArray> snapshot(const QString &root)

@@ -255,7 +255,8 @@ private slots:
         QTest::newRow("reference without digits") << QByteArray("<c>&#;2g></c>") << false;
         QTest::newRow("reference past Unicode beside an unknown node")
             << QByteArray("<r><t>x<!a> &#x4E2D0013;</t></r>") << false;
-        QTest::newRow("reference to NUL in an attribute") << QByteArray("<r a=\"&#x0;\"/>") << false;
+        QTest::newRow("reference to NUL in an attribute")
+            << QByteArray("<r a=\"&#x0;\"/>") << false;
         QTest::newRow("reference to a surrogate") << QByteArray("<r>&#55296;</r>") << false;
         QTest::newRow("reference without semicolon") << QByteArray("<r>&#65 </r>") << false;
         QTest::newRow("folder") << QByteArray() << true;
