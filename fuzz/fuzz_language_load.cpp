@@ -1,6 +1,6 @@
 #include "FuzzCheck.h"
 #include "FuzzScratch.h"
-#include "config/LanguageCatalogue.h"
+#include "FuzzStores.h"
 #include "store/LanguageStore.h"
 
 #include <algorithm>
@@ -23,27 +23,6 @@ const QByteArray Reference = "\xEF\xBB\xBF[text]\r\n"
                              "IDS_ÄÖ=Umlaut\r\n";
 
 const QString LanguageName = QStringLiteral("Fuzz");
-
-// Both stores stay open for the whole run: every opening takes new ordinals
-// from the process-wide counter, which must not run into the web range.
-struct Stores
-{
-    Stores()
-    {
-        const QString folder = FuzzScratch::folder() + QStringLiteral("/language");
-        FuzzScratch::write(QStringLiteral("language/") + LanguageStore::ReferenceName
-                               + QStringLiteral(".ini"),
-                           Reference);
-        wide.setUtf8Mode(false);
-        utf8.setUtf8Mode(true);
-        FUZZ_CHECK(wide.Open(folder) && utf8.Open(folder));
-        FUZZ_CHECK(!wide.ReferenceKeyTable().empty());
-    }
-
-    LanguageCatalogue catalogue;
-    LanguageStore wide { catalogue };
-    LanguageStore utf8 { catalogue };
-};
 
 void checkLoad(const LanguageStore &store)
 {
@@ -72,7 +51,7 @@ void checkLoad(const LanguageStore &store)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const Stores stores;
+    static const FuzzStores stores(Reference);
     FuzzScratch::write(QStringLiteral("language/") + LanguageName + QStringLiteral(".ini"),
                        QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     checkLoad(stores.wide);

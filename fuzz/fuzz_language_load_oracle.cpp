@@ -1,6 +1,6 @@
 #include "FuzzCheck.h"
 #include "FuzzScratch.h"
-#include "config/LanguageCatalogue.h"
+#include "FuzzStores.h"
 #include "config/LanguageIndex.h"
 #include "store/LanguageStore.h"
 #include "store/PlainLanguageLoader.h"
@@ -44,27 +44,6 @@ QByteArray reference()
 
 const QString LanguageName = QStringLiteral("Fuzz");
 
-// Both stores stay open for the whole run: every opening takes new ordinals
-// from the process-wide counter, which must not run into the web range.
-struct Stores
-{
-    Stores()
-    {
-        const QString folder = FuzzScratch::folder() + QStringLiteral("/language");
-        FuzzScratch::write(QStringLiteral("language/") + LanguageStore::ReferenceName
-                               + QStringLiteral(".ini"),
-                           reference());
-        wide.setUtf8Mode(false);
-        utf8.setUtf8Mode(true);
-        FUZZ_CHECK(wide.Open(folder) && utf8.Open(folder));
-        FUZZ_CHECK(!wide.ReferenceKeyTable().empty());
-    }
-
-    LanguageCatalogue catalogue;
-    LanguageStore wide { catalogue };
-    LanguageStore utf8 { catalogue };
-};
-
 void checkLoad(const LanguageStore &store, const QString &path)
 {
     const AttributeMap reference = store.ReferenceKeyTable();
@@ -107,7 +86,7 @@ void checkReferenceKeys(const QByteArray &input)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const Stores stores;
+    static const FuzzStores stores(reference());
     const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString path = FuzzScratch::write(
         QStringLiteral("language/") + LanguageName + QStringLiteral(".ini"), input);
