@@ -81,7 +81,7 @@ Result<> LanguageStore::recreateWithReferenceKeys(const QString &path,
     const QByteArray valueBytes = value.toUtf8();
     const ReferenceKeys &keys = m_referenceKeys;
     for (EntryOrdinal ordinal = keys.first(); ordinal != keys.end(); ++ordinal)
-        document.writeKeyNarrow(section, keys.key(ordinal).toUtf8(), valueBytes);
+        document.writeKeyNarrow(section, keys.key(ordinal).toByteArray(), valueBytes);
     return writeFileSafely(path, initialBytes + document.contents());
 }
 
@@ -96,15 +96,16 @@ Result<> LanguageStore::writeValuesTo(const QString &path, const ValueMap &value
     for (auto it = values.begin(); it != webValues; ++it) {
         if (!m_referenceKeys.contains(it->first))
             continue;
-        const QStringView key = m_referenceKeys.key(it->first);
-        if (sharedKey == SharedKey::FirstValueWins && !written.insert(key.toString()).second)
+        const QByteArrayView key = m_referenceKeys.key(it->first);
+        if (sharedKey == SharedKey::FirstValueWins
+            && !written.insert(QString::fromUtf8(key)).second)
             continue;
         // UTF-8 mode writes bytes, wide mode text; a UTF-8 file takes either
         // as the very same bytes.
         if (m_utf8Mode || file.holdsUtf8())
-            file.writeKeyNarrow(narrowSection, key.toUtf8(), it->second.toUtf8());
+            file.writeKeyNarrow(narrowSection, key.toByteArray(), it->second.toUtf8());
         else
-            file.writeKey(TextSection, key.toString(), it->second);
+            file.writeKey(TextSection, QString::fromUtf8(key), it->second);
     }
     return file.save();
 }

@@ -2,6 +2,7 @@
 
 #include "EntryOrdinal.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
@@ -15,11 +16,15 @@
 // case: keys are equal when their upper-case forms are, and of equal keys
 // the lowest ordinal is found. Loading a language looks up a key per line.
 //
-// The keys are held once, one after the other in one string, and the index
-// keeps a hash beside each key's position, ASCII keys hashed as their bytes:
-// a look-up then mostly reads one slot and compares one key in place. With a
-// QHash of the keys, which compares a string of its own at every probe, a
-// language took a quarter longer to load.
+// The keys are held once, as UTF-8 one after the other in one array, and
+// each slot of the index keeps a key's hash and place, so a look-up mostly
+// reads one slot and compares one key's bytes in place. A key as written is
+// hashed in the same pass that tells whether it is ASCII, and looked up as it
+// stands before it is upper-cased, as files write their keys in upper case.
+// Loading a language took a third longer with the keys held as UTF-16 and
+// every key upper-cased, checked and hashed in passes of their own, and a
+// quarter longer again with a QHash of the keys, which compares a string of
+// its own at every probe.
 class ReferenceKeys
 {
 public:
@@ -34,8 +39,8 @@ public:
     EntryOrdinal end() const { return m_first + EntryOrdinal(m_ends.size()); }
     bool contains(EntryOrdinal ordinal) const { return ordinal >= m_first && ordinal < end(); }
 
-    // The key of an ordinal the keys contain.
-    QStringView key(EntryOrdinal ordinal) const;
+    // The key of an ordinal the keys contain, in UTF-8.
+    QByteArrayView key(EntryOrdinal ordinal) const;
     // Ordinal -> key, in ordinal order, as a map of its own.
     AttributeMap table() const;
 
@@ -48,24 +53,23 @@ private:
     {
         quint32 hash = 0;
         quint32 position = Free;
+        quint32 begin = 0; // of the key in m_keys
+        quint32 size = 0;
     };
     static constexpr quint32 Free = quint32(-1);
 
-    static quint32 hashOf(QStringView upperKey);
-    QStringView keyAt(quint32 position) const
+    QByteArrayView keyAt(quint32 position) const
     {
         const quint32 begin = position == 0 ? 0 : m_ends[position - 1];
-        return QStringView(m_keys).sliced(begin, m_ends[position] - begin);
+        return QByteArrayView(m_keys).sliced(begin, m_ends[position] - begin);
     }
-    // The slot holding upperKey, or the free slot where it belongs; upperKey
-    // is a QStringView or, for an ASCII key, a QLatin1StringView.
-    template<typename View> size_t slotOf(View upperKey, quint32 hash) const;
-    template<typename View>
-    std::optional<EntryOrdinal> findUpper(View upperKey, quint32 hash) const;
-    std::optional<EntryOrdinal> findUpper(QStringView upperKey) const;
+    // The slot holding key, or the free slot where it belongs.
+    size_t slotOf(QByteArrayView key, quint32 hash) const;
+    std::optional<EntryOrdinal> findExact(QByteArrayView key, quint32 hash) const;
+    std::optional<EntryOrdinal> findUpperCased(QStringView key) const;
 
     EntryOrdinal m_first = 0;
-    QString m_keys; // every key, one after the other
+    QByteArray m_keys; // every key, one after the other
     std::vector<quint32> m_ends; // where each key ends in m_keys, by position
     std::vector<Slot> m_slots; // a power of two in size, at most half in use
 };
