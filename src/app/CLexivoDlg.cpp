@@ -12,6 +12,7 @@
 #include "controls/DialogTemplate.h"
 #include "controls/FileDialogs.h"
 #include "controls/MessageBoxes.h"
+#include "controls/RowListView.h"
 #include "editor/ClientFonts.h"
 #include "editor/TextMeasurer.h"
 #include "editorwindow/CAmendLanguageMapDlg.h"
@@ -71,7 +72,7 @@ void CLexivoDlg::buildControls()
 {
     using Kind = ControlSpec::Kind;
     namespace Id = MainWindowControl;
-    m_entries = new QTableView(this);
+    m_entries = new RowListView(this);
     const QFont font = clientFont(ClientFace::Dialog, 10);
     buildDialog(
         this, font, { 350, 249 },
@@ -95,15 +96,7 @@ void CLexivoDlg::buildControls()
     m_modify = control<QPushButton>(this, Id::Modify);
 
     m_entries->setModel(&m_entryList);
-    m_entries->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_entries->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_entries->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_entries->setTabKeyNavigation(false);
-    m_entries->setShowGrid(true);
-    m_entries->setWordWrap(false);
-    m_entries->verticalHeader()->hide();
     m_entries->verticalHeader()->setDefaultSectionSize(m_entries->fontMetrics().height() + 4);
-    m_entries->horizontalHeader()->setHighlightSections(false);
 
     // "activated": choosing the language already shown loads it again.
     connect(m_languages, &QComboBox::activated, this, &CLexivoDlg::selectLanguage);

@@ -8,17 +8,9 @@
 using namespace Qt::StringLiterals;
 
 CAmendListCtrl::CAmendListCtrl(QWidget *parent)
-    : QTableView(parent)
+    : RowListView(parent)
 {
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Tab leaves the list for the next control instead of walking its cells.
-    setTabKeyNavigation(false);
-    setShowGrid(true);
-    setWordWrap(false);
     setItemDelegate(new StatusRowDelegate(this));
-    verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     updateRowHeight();
 
@@ -27,7 +19,6 @@ CAmendListCtrl::CAmendListCtrl(QWidget *parent)
     setSortingEnabled(false);
     QHeaderView *header = horizontalHeader();
     header->setSectionsClickable(true);
-    header->setHighlightSections(false);
     header->setSortIndicatorShown(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
     connect(header, &QHeaderView::sectionClicked, this, &CAmendListCtrl::sortByHeader);

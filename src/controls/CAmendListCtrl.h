@@ -1,14 +1,13 @@
 #pragma once
 
+#include "RowListView.h"
 #include "editor/EntryStatus.h"
-
-#include <QTableView>
 
 // The translation editor's list. Every row is drawn in the colours its model
 // gives it, a header click sorts the model by that column, and the owner reads
 // each row's status back (the EntryStatusRole of the status column). The owner
 // fills the model and names the status column.
-class CAmendListCtrl : public QTableView
+class CAmendListCtrl : public RowListView
 {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "controls/CAmendListCtrl.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTest>
 
@@ -17,6 +18,8 @@ private slots:
     void rowLook();
     void headerClicks_data();
     void headerClicks();
+    void clickScrollsSidewaysOnlyToHiddenCells_data();
+    void clickScrollsSidewaysOnlyToHiddenCells();
 
 private:
     void addRow(const QString &attribute, EntryStatus status);
@@ -166,6 +169,34 @@ void tst_CAmendListCtrl::headerClicks()
     QCOMPARE(m_list->sortColumn(), column);
     QCOMPARE(m_list->sortAscending(), ascending);
     QCOMPARE(attributes(), order);
+}
+
+void tst_CAmendListCtrl::clickScrollsSidewaysOnlyToHiddenCells_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("scrolled");
+
+    // Four columns of 300 pixels in a list 500 wide.
+    QTest::newRow("column in sight") << 0 << false;
+    QTest::newRow("column partly in sight") << 1 << false;
+    QTest::newRow("column out of sight") << 3 << true;
+}
+
+void tst_CAmendListCtrl::clickScrollsSidewaysOnlyToHiddenCells()
+{
+    QFETCH(int, column);
+    QFETCH(bool, scrolled);
+    for (int row = 0; row < 200; ++row)
+        addRow(u"row %1"_s.arg(row), EntryStatus::None);
+    for (int c = 0; c < 4; ++c)
+        m_list->setColumnWidth(c, 300);
+    m_list->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_list));
+
+    const QModelIndex cell = m_model->index(150, column);
+    m_list->setCurrentIndex(cell);
+    QCOMPARE(m_list->horizontalScrollBar()->value() > 0, scrolled);
+    QVERIFY(m_list->viewport()->rect().intersects(m_list->visualRect(cell)));
 }
 
 QTEST_MAIN(tst_CAmendListCtrl)
