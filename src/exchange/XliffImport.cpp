@@ -129,17 +129,21 @@ void Planner::plan(const XliffUnit &unit, const XliffFile &file, ImportUnit &pla
         return;
     }
     planned.value = unit.target;
+    // A tool leaves a unit that nobody translated blank or marked so; that
+    // never empties a value, and a blank one is reported as still to be
+    // translated even where the value is blank as well.
+    if (isBlank(editorRow.attribute, unit.target)) {
+        planned.outcome = ImportOutcome::Untranslated;
+        planned.reason = u"the target is blank"_s;
+        return;
+    }
     if (unit.target == editorRow.value) {
         planned.outcome = ImportOutcome::Unchanged;
         return;
     }
-    // A tool leaves a unit that nobody translated blank or marked so; that
-    // never empties a value.
-    if (isBlank(editorRow.attribute, unit.target) || unit.state == Xliff::NeedsTranslation) {
+    if (unit.state == Xliff::NeedsTranslation) {
         planned.outcome = ImportOutcome::Untranslated;
-        planned.reason = isBlank(editorRow.attribute, unit.target)
-            ? u"the target is blank"_s
-            : u"the file marks the target as needing translation"_s;
+        planned.reason = u"the file marks the target as needing translation"_s;
         return;
     }
     planned.reason = rejection(editorRow, unit.target);
