@@ -69,7 +69,9 @@ void tst_EditorSaving::saveWithoutStatusesWritesNothing()
     m_demo->select(u"English (United States)"_s);
     const auto editor = m_demo->openEditor();
     for (const EditorRow &row : editor->rows().rows())
-        QVERIFY2(row.status == EntryStatus::None, qPrintable(row.attribute));
+        QVERIFY2(row.status == EntryStatus::None,
+                 qPrintable(row.attribute + u" is "_s + statusText(row.status) + u": "_s + row.value
+                            + u" / "_s + row.reference));
     const QString english = m_demo->path(u"language/English (United States).ini"_s);
     const QByteArray before = TestFiles::read(english);
     editor->Save();
