@@ -16,15 +16,11 @@
 // case: keys are equal when their upper-case forms are, and of equal keys
 // the lowest ordinal is found. Loading a language looks up a key per line.
 //
-// The keys are held once, as UTF-8 one after the other in one array, and
-// each slot of the index keeps a key's hash and place, so a look-up mostly
-// reads one slot and compares one key's bytes in place. A key as written is
-// hashed in the same pass that tells whether it is ASCII, and looked up as it
-// stands before it is upper-cased, as files write their keys in upper case.
-// Loading a language took a third longer with the keys held as UTF-16 and
-// every key upper-cased, checked and hashed in passes of their own, and a
-// quarter longer again with a QHash of the keys, which compares a string of
-// its own at every probe.
+// The keys are held once, as UTF-8 one after the other in one array, which
+// is also how the writers want them, and the index keeps a hash beside each
+// key's position, so a look-up mostly reads one slot and compares one key's
+// bytes in place. With a QHash of the keys, which compares a string of
+// its own at every probe, a language took a quarter longer to load.
 class ReferenceKeys
 {
 public:
@@ -53,8 +49,6 @@ private:
     {
         quint32 hash = 0;
         quint32 position = Free;
-        quint32 begin = 0; // of the key in m_keys
-        quint32 size = 0;
     };
     static constexpr quint32 Free = quint32(-1);
 
@@ -63,10 +57,9 @@ private:
         const quint32 begin = position == 0 ? 0 : m_ends[position - 1];
         return QByteArrayView(m_keys).sliced(begin, m_ends[position] - begin);
     }
-    // The slot holding key, or the free slot where it belongs.
-    size_t slotOf(QByteArrayView key, quint32 hash) const;
-    std::optional<EntryOrdinal> findExact(QByteArrayView key, quint32 hash) const;
-    std::optional<EntryOrdinal> findUpperCased(QStringView key) const;
+    // The slot holding upperKey (UTF-8), or the free slot where it belongs.
+    size_t slotOf(QByteArrayView upperKey, quint32 hash) const;
+    std::optional<EntryOrdinal> findUpper(QByteArrayView upperKey) const;
 
     EntryOrdinal m_first = 0;
     QByteArray m_keys; // every key, one after the other
