@@ -47,7 +47,9 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     CWaitingDlg::registerMessages();
     QTemporaryDir folder;
+    QTemporaryDir tools;
     ClientConfig config;
+    config.toolFolder = tools.path();
     config.newTool = true;
     config.catalogue = LanguageCatalogue::builtIn();
     if (!SyntheticInstallation::write(folder.path(), config.catalogue)) {
@@ -55,8 +57,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     QDir::setCurrent(folder.path());
-    // The editor reads its length limits beside the executable.
-    if (!writeFileSafely(QCoreApplication::applicationDirPath() + u"/CheckLength.ini"_s,
+    if (!writeFileSafely(tools.filePath(u"CheckLength.ini"_s),
                          SyntheticInstallation::lengthLimits(10000))) {
         std::printf("error: the length limits could not be written\n");
         return 1;

@@ -276,7 +276,7 @@ void CLexivoDlg::showAbout()
 // check does.
 void CLexivoDlg::showOverview()
 {
-    COverviewDlg overview({ m_installation.folder(), executableFolder(), m_config.catalogue,
+    COverviewDlg overview({ m_installation.folder(), m_config.toolFolder, m_config.catalogue,
                             [this](int catalogueRow) { return openEditorOn(catalogueRow); } },
                           this);
     overview.exec();

@@ -142,7 +142,7 @@ Result<QString> Installation::exportForTranslation(int language, bool onlyOpenEn
     const WebLanguageStore *web = m_config.needWebLanguage ? &m_webLanguageStore : nullptr;
     const XliffExportInput input
         = XliffExportInput::read(m_languageStore, web, catalogue(), language, reference,
-                                 LoadLengthLimits(lengthLimitsPath()));
+                                 LoadLengthLimits(lengthLimitsPath(m_config.toolFolder)));
     const Result<XliffExport> written = writeXliff(
         path, input, onlyOpenEntries ? ExportChoice::OpenEntries : ExportChoice::AllEntries,
         &measurer);

@@ -33,6 +33,7 @@ std::optional<std::string> elementText(XmlPathDocument &document, const char *pa
 ClientConfig ClientConfig::load(const QString &executableFolder)
 {
     ClientConfig config;
+    config.toolFolder = executableFolder;
     if (!executableFolder.isEmpty()) {
         XmlPathDocument document;
         // A missing or malformed file leaves every default, unreported.

@@ -28,6 +28,9 @@ public:
     QByteArray notice; // UTF-8
     QByteArray title; // UTF-8, shown only with newTool
     LanguageCatalogue catalogue;
+    // Where the files above were read from, and where CheckLength.ini is;
+    // empty when the executable's folder is unknown.
+    QString toolFolder;
 };
 
 // The executable's folder: the application's when it exists, else the one of

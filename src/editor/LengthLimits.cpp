@@ -2,7 +2,6 @@
 
 #include "platform/ProfileFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 using namespace Qt::StringLiterals;
@@ -26,8 +25,7 @@ LengthLimits LoadLengthLimits(const QString &path)
     return limits;
 }
 
-QString lengthLimitsPath()
+QString lengthLimitsPath(const QString &toolFolder)
 {
-    const QString folder = QCoreApplication::applicationDirPath();
-    return folder.isEmpty() ? QString() : QDir(folder).filePath(u"CheckLength.ini"_s);
+    return toolFolder.isEmpty() ? QString() : QDir(toolFolder).filePath(u"CheckLength.ini"_s);
 }

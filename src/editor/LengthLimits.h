@@ -14,5 +14,5 @@ using LengthLimits = std::map<QString, QString>;
 // counts. A missing or unreadable file gives no limits.
 LengthLimits LoadLengthLimits(const QString &path);
 
-// CheckLength.ini beside the executable; empty when that folder is unknown.
-QString lengthLimitsPath();
+// CheckLength.ini in the tool folder; empty when that folder is unknown.
+QString lengthLimitsPath(const QString &toolFolder);

@@ -171,7 +171,7 @@ void CAmendLanguageMapDlg::fill()
     m_searchPosition = -1;
 
     fillReferenceLanguages();
-    m_limits = LoadLengthLimits(lengthLimitsPath());
+    m_limits = LoadLengthLimits(lengthLimitsPath(m_context.installation.config().toolFolder));
     LoadReference();
     m_warning->setText(decodeUtf8OrEmpty(m_context.installation.config().notice));
     layoutControls();

@@ -11,12 +11,12 @@
 
 using namespace Qt::StringLiterals;
 
-DemoInstallation::DemoInstallation()
+DemoInstallation::DemoInstallation(const QString &toolFolder)
     : m_previousDirectory(QDir::currentPath())
 {
     TestFiles::copyTree(TestFiles::demoInstallation(), m_dir.path());
     QDir::setCurrent(m_dir.path());
-    m_config = ClientConfig::load(QCoreApplication::applicationDirPath());
+    m_config = ClientConfig::load(toolFolder);
     MessageBoxes::setAnswerer([this](const MessageBoxes::Shown &shown) {
         messages.append(shown);
         return answer;

@@ -5,6 +5,7 @@
 #include "controls/MessageBoxes.h"
 #include "editorwindow/CAmendLanguageMapDlg.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QTemporaryDir>
 
@@ -12,10 +13,13 @@
 
 // A copy of the demo installation with its main window started in it, the
 // message boxes answered by the test, and editors opened on its languages.
+// The program's own files are read from toolFolder, by default the test's
+// executable folder, which tests running side by side share: a test that
+// wants other files gives a folder of its own.
 class DemoInstallation
 {
 public:
-    DemoInstallation();
+    explicit DemoInstallation(const QString &toolFolder = QCoreApplication::applicationDirPath());
     ~DemoInstallation();
 
     QString path(const QString &relative) const { return m_dir.filePath(relative); }
